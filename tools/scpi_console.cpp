@@ -1,0 +1,82 @@
+// zk7416-scpi: talk to the instrument through the driver, one SCPI line at a time.
+// The first tool to reach for when something does not talk.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "driver/zk7416.h"
+#include "tools/console_options.h"
+
+namespace {
+
+void report(const char* what, int32_t status) {
+    std::fprintf(stderr, "%s: Status %d (%s)\n", what, status, zk7416_status_text(status));
+}
+
+// One line: a query when it ends in '?', else a command. Returns the driver status.
+int32_t run_line(int32_t handle, const std::string& line) {
+    if (line.empty()) return 0;
+    if (line.back() == '?') {
+        char answer[300] = {};
+        int32_t s = zk7416_receive_scpi(handle, line.c_str(), answer);
+        if (s == 0) std::printf("%s\n", answer);
+        else report(line.c_str(), s);
+        return s;
+    }
+    int32_t s = zk7416_send_scpi(handle, line.c_str());
+    if (s != 0) report(line.c_str(), s);
+    return s;
+}
+
+int32_t connect(const console::Options& o, int32_t& handle, char* idn) {
+    if (o.transport == console::Transport::Gpib)
+        return zk7416_init_gpib(o.gpib_address, 13, o.reset, idn, &handle);
+    return zk7416_init_serial(o.port, o.baud, o.timeout, idn, o.reset, &handle);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    console::Options options;
+    std::string error;
+    if (!console::parse(argc, argv, options, error)) {
+        std::fprintf(stderr, "%s\n\n%s", error.c_str(), console::usage());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(console::usage(), stdout);
+        return 0;
+    }
+
+    int32_t handle = 0;
+    char idn[300] = {};
+    int32_t s = connect(options, handle, idn);
+    if (s != 0) {
+        report("Keine Verbindung zum Tarvolux Typ 7416", s);
+        return 1;
+    }
+    if (options.verbose) std::fprintf(stderr, "verbunden: %s\n", idn);
+
+    int failures = 0;
+    for (const auto& line : options.lines) failures += run_line(handle, line) != 0;
+
+    if (options.lines.empty()) {
+        bool interactive = ::isatty(STDIN_FILENO);
+        std::string line;
+        for (;;) {
+            if (interactive) std::fputs("7416> ", stdout), std::fflush(stdout);
+            if (!std::getline(std::cin, line)) break;
+            while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+            if (line == "quit" || line == "exit") break;
+            failures += run_line(handle, line) != 0;
+            std::fflush(stdout);
+        }
+    }
+    zk7416_close(handle);
+    return failures == 0 ? 0 : 1;
+}
