@@ -1,0 +1,38 @@
+#include "sim/clock.h"
+
+namespace tarvolux::sim {
+
+RealClock::RealClock() : start_(std::chrono::steady_clock::now()) {}
+
+Clock::Duration RealClock::now() const {
+    return std::chrono::duration_cast<Duration>(std::chrono::steady_clock::now() - start_);
+}
+
+Clock::Calendar RealClock::calendar() const {
+    return std::chrono::system_clock::now();
+}
+
+namespace {
+
+// 15 January 2003, 10:00:00 UTC: an arbitrary but fixed start for reproducible stamps.
+constexpr std::chrono::sys_seconds MANUAL_CALENDAR_START{std::chrono::seconds{1042624800}};
+
+}  // namespace
+
+ManualClock::ManualClock() : ManualClock(MANUAL_CALENDAR_START) {}
+
+ManualClock::ManualClock(Calendar start) : calendar_start_(start) {}
+
+Clock::Duration ManualClock::now() const {
+    return Duration{ticks_.load()};
+}
+
+Clock::Calendar ManualClock::calendar() const {
+    return calendar_start_ + std::chrono::duration_cast<Calendar::duration>(now());
+}
+
+void ManualClock::advance(Duration step) {
+    ticks_ += step.count();
+}
+
+}  // namespace tarvolux::sim
