@@ -1,0 +1,80 @@
+#include "export/export_data.h"
+
+#include "export/ascii_exp.h"
+#include "export/export_file.h"
+#include "export/export_writers.h"
+#include "settings/file_messages.h"
+#include "settings/project_dir.h"
+#include "settings/text_field.h"
+#include "ui/ui.h"
+
+namespace exporting {
+
+std::string remark_text;
+
+namespace {
+
+// Cuts UTF-8 text after `count` characters.
+std::string first_characters(const std::string& text, std::size_t count) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        bool starts_character = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+        if (starts_character && characters++ == count) return text.substr(0, i);
+    }
+    return text;
+}
+
+// Unlike a failed save, a failed export leaves what was written so far.
+void report_write_error(const std::string& path) {
+    settings::show_file_error("Fehler beim Schreiben der Datei : " + path +
+                              "\nDer Export ist unvollständig.");
+}
+
+int stop(bool close_file) {
+    if (close_file) export_fhdl.close();
+    measure_store_mode = 0;
+    return -1;
+}
+
+}  // namespace
+
+int export_data(const std::string& format_file) {
+    rec::copy_text(ascii_exp.format_file, format_file);
+    if (load_export_para() != 1) return stop(false);
+
+    ui::FileSelection selection;
+    selection.title = "Daten exportieren";
+    selection.start_folder = settings::join_path(settings::curr_dir, "EXPORT");
+    selection.file_spec = "*" + std::string(rec::field_text(ascii_exp.extension));
+    selection.mode = ui::FileMode::Save;
+    selection.restrict_extension = true;
+    selection.allow_new_folders = true;
+    auto path = ui::select_file(selection);
+    if (!path) return stop(false);
+    settings::file_name = *path;
+
+    auto comment =
+        ui::prompt("Eingabe Kommentar", "Geben Sie bitte den Kommentar ein", REMARK_LENGTH);
+    remark_text = comment ? first_characters(*comment, REMARK_LENGTH) : std::string();
+
+    if (!export_fhdl.open(settings::file_name)) {
+        settings::show_file_error(settings::cannot_open_text(settings::file_name));
+        return stop(false);
+    }
+    if (measure_store_mode == 1) {
+        if (export_header(remark_text) == 1) return 1;
+        report_write_error(settings::file_name);
+        return stop(true);
+    }
+    int written;
+    {
+        ui::BusyCursor busy;
+        written = export_datalogger(remark_text);
+    }
+    bool closed = export_fhdl.close();
+    if (written == 1 && closed) return 1;
+    report_write_error(settings::file_name);
+    return -1;
+}
+
+}  // namespace exporting

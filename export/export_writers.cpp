@@ -1,0 +1,170 @@
+#include "export/export_writers.h"
+
+#include <initializer_list>
+#include <string_view>
+
+#include "export/ascii_exp.h"
+#include "export/export_file.h"
+#include "export/text_lines.h"
+#include "settings/latin1.h"
+#include "settings/readout_buffers.h"
+#include "settings/records.h"
+#include "settings/text_field.h"
+#include "ui/glob.h"
+
+namespace exporting {
+
+namespace {
+
+std::string separator_text(char separator) {
+    return settings::latin1_to_utf8(std::string_view(&separator, 1));
+}
+
+std::string column() {
+    return separator_text(ascii_exp.column_separator);
+}
+
+// Cells each followed by a blank and the column separator, joined by blanks:
+// "a ; b ; c ;".
+std::string row(std::initializer_list<std::string_view> cells) {
+    std::string c = column();
+    std::string line;
+    bool first = true;
+    for (std::string_view cell : cells) {
+        if (!first) line += ' ';
+        first = false;
+        line.append(cell);
+        line += ' ';
+        line += c;
+    }
+    return line;
+}
+
+// Numbers are written with the format's decimal separator; nothing else is changed.
+std::string with_decimal_separator(std::string_view number) {
+    std::string decimal = separator_text(ascii_exp.decimal_separator);
+    std::string out;
+    for (char ch : number) {
+        if (ch == '.')
+            out += decimal;
+        else
+            out += ch;
+    }
+    return out;
+}
+
+std::string maker_line() {
+    CalendarTime now{};
+    t_now(&now);
+    return row({"vantrel Tarvolux Typ 7416 :", get_date(now)}) + "\n";
+}
+
+std::string comment_lines(const std::string& comment) {
+    return row({"Kommentar :", comment}) + "\n\n";
+}
+
+std::string limit_line(std::string_view sign, const char (&limit_text)[20]) {
+    // The display text without its "R<" or "R>".
+    std::string_view text = rec::field_text(limit_text);
+    text = text.size() > 2 ? text.substr(2) : std::string_view();
+    std::string label = "Grenzwert " + std::string(sign) + " :";
+    return row({label, with_decimal_separator(settings::latin1_to_utf8(text))}) + "\n";
+}
+
+std::string comparator_block() {
+    const rec::Compare& c = rec::compare;
+    std::string block =
+        row({"Anzahl der Komparatorgrenzen :", std::to_string(c.limit_count)}) + "\n";
+    if (c.limit_count == 4) {
+        block += limit_line("<<", c.limit_text_1);
+        block += limit_line("<", c.limit_text_2);
+        block += limit_line(">", c.limit_text_3);
+        block += limit_line(">>", c.limit_text_4);
+    } else {
+        block += limit_line("<", c.limit_text_2);
+        block += limit_line(">", c.limit_text_3);
+    }
+    return block;
+}
+
+std::string statistics_lines() {
+    const rec::Datalog& d = rec::datalog;
+    auto value = [](const char(&field)[30]) {
+        return with_decimal_separator(rec::field_text_utf8(field));
+    };
+    std::string c = column() + " ";
+    return row({"Statistik :", "Minimum", value(d.stat_min)}) + "\n" + c +
+           row({"Maximum", value(d.stat_max)}) + "\n" + c + row({"Mittelwert", value(d.stat_avg)}) +
+           "\n" + c + row({"Std.Abweichung", value(d.stat_dev)}) + "\n";
+}
+
+std::string block_line() {
+    int block = rec::datalog.active_block;
+    std::string name = block >= 0 && block < rec::DATALOG_BLOCKS
+                           ? rec::field_text_utf8(rec::datalog.block_name[block])
+                           : std::string();
+    return row({"Datalogger:", std::to_string(block) + ", " + name}) + "\n";
+}
+
+std::string word(const std::vector<std::string_view>& words, std::size_t i) {
+    return i < words.size() ? std::string(words[i]) : std::string();
+}
+
+}  // namespace
+
+int export_header(const std::string& comment) {
+    if (export_(export_fhdl, maker_line()) != 1) return -1;
+    if (export_(export_fhdl, comment_lines(comment)) != 1) return -1;
+    if (rec::compare.state == 1 && export_(export_fhdl, comparator_block()) != 1) return -1;
+    return export_(export_fhdl, row({"Uhrzeit", "Wert", "Einheit", "Komparator Status"}) + "\n");
+}
+
+int export_measure_value(std::string& text) {
+    strtrans(text, ',', ' ');
+    auto words = split_words(text);
+    std::string value = word(words, 0);
+    std::string unit = word(words, 1);
+    std::string status = word(words, 2);
+    if (unit.find("Ohm") != std::string::npos) {
+        value = with_decimal_separator(value);
+    } else {
+        value = "Übersteuert   ";
+        unit.clear();
+        status.clear();
+    }
+    CalendarTime now{};
+    t_now(&now);
+    return export_(export_fhdl, row({get_time(now), value, unit, status}) + "\n");
+}
+
+int export_datalogger(const std::string& comment) {
+    if (export_(export_fhdl, maker_line() + block_line()) != 1) return -1;
+    if (rec::upload.with_statistics == 1 && export_(export_fhdl, statistics_lines()) != 1)
+        return -1;
+    if (export_(export_fhdl, comment_lines(comment)) != 1) return -1;
+
+    bool with_date = rec::upload.values_only == 0;
+    std::string header = with_date ? row({"Zähler", "Wert", "Einheit", "Datum", "Uhrzeit"})
+                                   : row({"Zähler", "Wert", "Einheit"});
+    if (export_(export_fhdl, header + "\n") != 1) return -1;
+
+    // Exactly the values the last read-out holds, numbered with their own value
+    // numbers, whatever the read-out range was changed to since.
+    const settings::DatalogReadout& readout = settings::dl_readout;
+    std::int32_t n = readout.first_value();
+    for (const settings::DlEntry& entry : readout.dl_data()) {
+        std::string value_text = rec::field_text_utf8(entry.value);
+        auto words = split_words(value_text);
+        std::string value = with_decimal_separator(word(words, 0));
+        std::string unit = word(words, 1);
+        std::string number = std::to_string(n++);
+        std::string line = with_date ? row({number, value, unit, rec::field_text_utf8(entry.date),
+                                            rec::field_text_utf8(entry.time)}) +
+                                           "\n"
+                                     : row({number, value, unit}) + " \n";
+        if (export_(export_fhdl, line) != 1) return -1;
+    }
+    return 1;
+}
+
+}  // namespace exporting

@@ -1,0 +1,35 @@
+#include "settings/com_setup.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "settings/atomic_file.h"
+#include "settings/project_dir.h"
+#include "settings/records.h"
+
+namespace settings {
+
+namespace {
+
+constexpr const char* COM_FILE = "Com.stp";
+
+}  // namespace
+
+int load_com_setup() {
+    std::FILE* file = std::fopen(join_path(curr_dir, COM_FILE).c_str(), "rb");
+    if (!file) return -1;
+    unsigned char image[sizeof rec::com];
+    std::size_t got = std::fread(image, 1, sizeof image, file);
+    bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) return -1;
+    std::memcpy(&rec::com, image, got);
+    return 1;
+}
+
+int save_com_setup() {
+    return report_save(save_file(join_path(curr_dir, COM_FILE), &rec::com, sizeof rec::com),
+                       COM_FILE);
+}
+
+}  // namespace settings

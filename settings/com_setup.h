@@ -1,0 +1,14 @@
+// Com.stp: the interface record's 56-byte image in the project directory.
+#pragma once
+
+namespace settings {
+
+// Reads Com.stp into rec::com. A shorter file replaces only the leading bytes it holds.
+// -1, silently, when the file is missing or unreadable; 1 otherwise.
+int load_com_setup();
+
+// Writes rec::com to Com.stp. -1 after "Kann Datei : Com.stp nicht öffnnen" (or the
+// write-error text); 1 otherwise. rec::com keeps its values either way.
+int save_com_setup();
+
+}  // namespace settings

@@ -1,0 +1,16 @@
+// The records and the files operators keep hold Latin-1; the program's own literal texts
+// and everything crossing the ui layer are UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace settings {
+
+// A character beyond Latin-1 becomes '?'. A byte that does not start a valid UTF-8
+// sequence is taken as a Latin-1 character already and kept, so text that is Latin-1
+// by mistake passes unchanged instead of being lost.
+std::string utf8_to_latin1(std::string_view utf8);
+std::string latin1_to_utf8(std::string_view latin1);
+
+}  // namespace settings

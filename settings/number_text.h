@@ -1,0 +1,20 @@
+// Numbers to and from text independent of the process locale: the Qt program runs
+// under the operator's locale, where printf and strtod would use a decimal comma, but
+// instrument answers, records and export files always use '.'.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace settings {
+
+// Fixed-point with `decimals` digits after the point, like "%.*f" in the C locale.
+std::string format_fixed(double value, int decimals);
+
+// The number at the start of `text` (after leading blanks or tabs), read up to the first
+// character that cannot belong to it; nullopt when no number starts there.
+std::optional<double> parse_leading_number(std::string_view text);
+std::optional<long> parse_leading_integer(std::string_view text);
+
+}  // namespace settings
