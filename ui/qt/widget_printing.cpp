@@ -1,0 +1,48 @@
+#include "ui/qt/widget_printing.h"
+
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QWidget>
+
+namespace ui {
+
+void apply_print_attributes(QPrinter& printer, const PrintAttributes& a) {
+    printer.setColorMode(a.color_mode == 0 ? QPrinter::GrayScale : QPrinter::Color);
+    printer.setPageOrientation(a.orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+    // One resolution per printer in Qt; the finer of the two keeps both directions sharp.
+    int dpi = a.x_resolution > a.y_resolution ? a.x_resolution : a.y_resolution;
+    if (dpi > 0) printer.setResolution(dpi);
+}
+
+bool render_widget(QWidget& widget, QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    QRect page = painter.viewport();
+    QSize size = widget.size();
+    if (size.isEmpty()) size = widget.sizeHint();
+    if (size.isEmpty()) return painter.end();
+    double scale = static_cast<double>(page.height()) / size.height();
+    if (size.width() * scale > page.width()) scale = static_cast<double>(page.width()) / size.width();
+    painter.scale(scale, scale);
+    widget.render(&painter);
+    return painter.end();
+}
+
+bool print_widget(QWidget& widget, const PrintAttributes& attributes, QString* error) {
+    QPrinter printer(QPrinter::HighResolution);
+    apply_print_attributes(printer, attributes);
+    QPrintDialog dialog(&printer, widget.window());
+    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    if (dialog.exec() != QDialog::Accepted) {
+        if (error) error->clear();
+        return false;
+    }
+    if (!render_widget(widget, printer)) {
+        if (error) *error = QStringLiteral("Der Drucker konnte nicht gestartet werden.");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace ui
