@@ -1,5 +1,7 @@
 #include "sim/clock.h"
 
+#include <ctime>
+
 namespace tarvolux::sim {
 
 RealClock::RealClock() : start_(std::chrono::steady_clock::now()) {}
@@ -9,7 +11,11 @@ Clock::Duration RealClock::now() const {
 }
 
 Clock::Calendar RealClock::calendar() const {
-    return std::chrono::system_clock::now();
+    const auto now = std::chrono::system_clock::now();
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+    std::tm local{};
+    if (!localtime_r(&seconds, &local)) return now;
+    return now + std::chrono::seconds(local.tm_gmtoff);
 }
 
 namespace {

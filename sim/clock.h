@@ -18,7 +18,8 @@ class Clock {
     // Monotonic time since an arbitrary start of this clock.
     virtual Duration now() const = 0;
 
-    // Calendar time for time stamps (datalogger values, the instrument's own clock).
+    // Calendar time for time stamps (datalogger values, the instrument's own clock), as
+    // a wall clock shows it: the instrument knows no time zones.
     virtual Calendar calendar() const = 0;
 
     // Whether `wait` has passed since the monotonic time `since`. The model asks this
@@ -26,7 +27,8 @@ class Clock {
     virtual bool elapsed(Duration since, Duration wait) const { return now() - since >= wait; }
 };
 
-// Real time: the demo and the tool run on it.
+// Real time: the demo and the tool run on it. Its calendar is the local time, as an
+// instrument set by hand would show it.
 class RealClock final : public Clock {
   public:
     RealClock();

@@ -85,8 +85,12 @@ void Dispatcher::add(std::string_view pattern, Handler handler) {
     }
 }
 
+std::string Dispatcher::normalize(std::string_view header) {
+    return upper(strip_colon(header));
+}
+
 const Handler* Dispatcher::find(std::string_view header) const {
-    const auto it = handlers_.find(upper(strip_colon(header)));
+    const auto it = handlers_.find(normalize(header));
     return it == handlers_.end() ? nullptr : &it->second;
 }
 

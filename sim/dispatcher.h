@@ -28,6 +28,8 @@ class Dispatcher {
 
     // Every spelling a pattern stands for, in upper case.
     static std::vector<std::string> expand(std::string_view pattern);
+    // A header as the table keys it: upper case, without a leading colon.
+    static std::string normalize(std::string_view header);
 
   private:
     std::unordered_map<std::string, Handler> handlers_;

@@ -24,6 +24,8 @@ const char* error_text(ScpiError error) {
             return "Data out of range";
         case ScpiError::IllegalParameterValue:
             return "Illegal parameter value";
+        case ScpiError::DataStale:
+            return "Data corrupt or stale";
         case ScpiError::QueueOverflow:
             return "Queue overflow";
     }

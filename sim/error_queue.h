@@ -20,6 +20,7 @@ enum class ScpiError : int {
     SettingsConflict = -221,
     DataOutOfRange = -222,
     IllegalParameterValue = -224,
+    DataStale = -230,
     QueueOverflow = -350,
 };
 

@@ -44,13 +44,17 @@ void Instrument::execute(std::string_view line) {
         output_.clear();
         local_ = false;
         advance_locked();
+        std::optional<std::string> answer = scripts_.take(split.header);
+        const bool scripted = answer.has_value();
         if (const Handler* handler = dispatcher_.find(split.header)) {
             Request request(split.header, split.params, state_);
             (*handler)(request);
-            if (auto answer = request.finish()) output_ = *answer + std::string(LINE_END);
-        } else {
+            auto own = request.finish();
+            if (!scripted) answer = std::move(own);
+        } else if (!scripted) {
             state_.report_error(ScpiError::UndefinedHeader);
         }
+        if (answer) output_ = *answer + std::string(LINE_END);
     }
     changed_.notify_all();
     if (listener) listener(std::string(line));
@@ -162,6 +166,21 @@ void Instrument::clear_logs() {
 void Instrument::set_command_listener(std::function<void(const std::string&)> listener) {
     std::lock_guard lock(mutex_);
     listener_ = std::move(listener);
+}
+
+void Instrument::script_answer(std::string_view header, std::string text, int times) {
+    std::lock_guard lock(mutex_);
+    scripts_.add(header, std::move(text), times);
+}
+
+void Instrument::override_answer(std::string_view header, std::string text) {
+    std::lock_guard lock(mutex_);
+    scripts_.set_override(header, std::move(text));
+}
+
+void Instrument::clear_scripted_answers() {
+    std::lock_guard lock(mutex_);
+    scripts_.clear();
 }
 
 void Instrument::advance_locked() {

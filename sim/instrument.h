@@ -19,6 +19,7 @@
 #include "sim/command_group.h"
 #include "sim/dispatcher.h"
 #include "sim/instrument_state.h"
+#include "sim/scripted_answers.h"
 
 namespace tarvolux::sim {
 
@@ -91,6 +92,12 @@ class Instrument {
     // Called with every command line received, outside the lock.
     void set_command_listener(std::function<void(const std::string&)> listener);
 
+    // Answers in place of the model's (see ScriptedAnswers): the next `times` lines with
+    // this header, or every one until cleared.
+    void script_answer(std::string_view header, std::string text, int times = 1);
+    void override_answer(std::string_view header, std::string text);
+    void clear_scripted_answers();
+
     Clock& clock() const { return *clock_; }
 
     // Runs `f` on the state under the lock, then lets waiters see the change. For
@@ -127,6 +134,7 @@ class Instrument {
     std::vector<InterfaceRecord> interface_log_;
     bool local_ = false;
     std::function<void(const std::string&)> listener_;
+    ScriptedAnswers scripts_;
 };
 
 }  // namespace tarvolux::sim

@@ -1,7 +1,12 @@
 #include "sim/request.h"
 
 #include <charconv>
+#include <cctype>
 #include <cmath>
+#include <cstring>
+
+#include "sim/dispatcher.h"
+#include "sim/value_format.h"
 
 namespace tarvolux::sim {
 
@@ -9,6 +14,16 @@ namespace {
 
 bool is_blank(char c) {
     return c == ' ' || c == '\t';
+}
+
+bool same_text(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::toupper(static_cast<unsigned char>(a[i])) !=
+            std::toupper(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
 }
 
 std::string_view trim(std::string_view text) {
@@ -55,6 +70,21 @@ std::optional<double> parse_number(std::string_view text) {
     return value;
 }
 
+std::optional<double> parse_quantity(std::string_view text, std::span<const UnitFactor> units) {
+    const UnitFactor* unit = nullptr;
+    for (const UnitFactor& candidate : units) {
+        const std::string_view suffix = candidate.suffix;
+        // The longest suffix wins: "MOHM" also ends in "OHM".
+        if (text.size() > suffix.size() && (!unit || suffix.size() > std::strlen(unit->suffix)) &&
+            same_text(text.substr(text.size() - suffix.size()), suffix))
+            unit = &candidate;
+    }
+    if (unit) text = trim(text.substr(0, text.size() - std::strlen(unit->suffix)));
+    const auto value = parse_number(text);
+    if (!value) return std::nullopt;
+    return *value * (unit ? unit->factor : 1.0);
+}
+
 Request::Request(std::string_view header, std::string_view params, InstrumentState& s)
     : state(s), header_(header), params_(params), args_(split_args(params)) {}
 
@@ -85,6 +115,64 @@ std::optional<double> Request::real_arg(std::size_t index, double min, double ma
         return std::nullopt;
     }
     return value;
+}
+
+std::optional<double> Request::quantity_arg(std::size_t index, double min, double max,
+                                            std::span<const UnitFactor> units) {
+    const auto text = text_arg(index);
+    if (!text) return std::nullopt;
+    const auto value = parse_quantity(*text, units);
+    if (!value) {
+        fail(ScpiError::DataTypeError);
+        return std::nullopt;
+    }
+    if (*value < min || *value > max) {
+        fail(ScpiError::DataOutOfRange);
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<bool> Request::bool_arg(std::size_t index) {
+    const auto text = text_arg(index);
+    if (!text) return std::nullopt;
+    if (same_text(*text, "ON")) return true;
+    if (same_text(*text, "OFF")) return false;
+    const auto value = integer_arg(index, 0, 1);
+    if (!value) return std::nullopt;
+    return *value == 1;
+}
+
+std::optional<std::size_t> Request::choice_arg(std::size_t index,
+                                               std::span<const Keyword> keywords) {
+    const auto text = text_arg(index);
+    if (!text) return std::nullopt;
+    for (std::size_t position = 0; position < keywords.size(); ++position) {
+        for (const std::string& spelling : Dispatcher::expand(keywords[position].pattern)) {
+            if (same_text(*text, spelling)) return position;
+        }
+    }
+    fail(ScpiError::IllegalParameterValue);
+    return std::nullopt;
+}
+
+std::optional<std::string_view> Request::label_arg(std::size_t index, std::size_t max_length) {
+    if (index + 1 > used_) used_ = index + 1;
+    // An empty parameter list is one empty text: a label may be cleared.
+    if (index >= args_.size() && !(index == 0 && args_.empty())) {
+        fail(ScpiError::MissingParameter);
+        return std::nullopt;
+    }
+    const std::string_view text = index < args_.size() ? args_[index] : std::string_view{};
+    if (text.size() > max_length) {
+        fail(ScpiError::DataOutOfRange);
+        return std::nullopt;
+    }
+    if (text.find_first_of(" \t") != std::string_view::npos) {
+        fail(ScpiError::IllegalParameterValue);
+        return std::nullopt;
+    }
+    return text;
 }
 
 std::optional<long> Request::integer_arg(std::size_t index, long min, long max) {

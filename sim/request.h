@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,15 @@
 #include "sim/instrument_state.h"
 
 namespace tarvolux::sim {
+
+struct UnitFactor;
+
+// A keyword parameter: its spellings in SCPI notation ("MOVing") and the word a query
+// answers for it.
+struct Keyword {
+    std::string_view pattern;
+    std::string_view answer;
+};
 
 class Request {
   public:
@@ -31,6 +41,16 @@ class Request {
     // decimal fraction and round it, as SCPI instruments do.
     std::optional<long> integer_arg(std::size_t index, long min, long max);
     std::optional<double> real_arg(std::size_t index, double min, double max);
+    // A number with an optional unit suffix, scaled to the stored unit before the range
+    // test ("4.5MA", "12MOHM").
+    std::optional<double> quantity_arg(std::size_t index, double min, double max,
+                                       std::span<const UnitFactor> units);
+    // ON/OFF, or 0/1.
+    std::optional<bool> bool_arg(std::size_t index);
+    // One of the keywords; its position in the list.
+    std::optional<std::size_t> choice_arg(std::size_t index, std::span<const Keyword> keywords);
+    // A name or label: may be empty, at most `max_length` characters, no blanks.
+    std::optional<std::string_view> label_arg(std::size_t index, std::size_t max_length);
 
     void reply(std::string text);
     void fail(ScpiError error);
@@ -60,5 +80,8 @@ SplitLine split_line(std::string_view line);
 
 // A number in SCPI decimal notation ([+-]digits[.digits][E[+-]digits]); nothing else.
 std::optional<double> parse_number(std::string_view text);
+// A number followed by one of the suffixes (any case), multiplied by its factor; a
+// bare number takes factor 1.
+std::optional<double> parse_quantity(std::string_view text, std::span<const UnitFactor> units);
 
 }  // namespace tarvolux::sim

@@ -27,6 +27,7 @@ constexpr std::uint8_t STB_OPERATION_SUMMARY = 0x80;
 constexpr std::uint8_t ESR_EXECUTION_ERROR = 0x10;
 
 // Operation register bits.
+constexpr std::uint16_t OPER_CALIBRATING = 0x0001;
 constexpr std::uint16_t OPER_MEASURING = 0x0010;
 constexpr std::uint16_t OPER_VALUE_AVAILABLE = 0x0100;
 

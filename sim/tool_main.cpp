@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
     auto instrument = std::make_shared<Instrument>(settings.instrument);
+    apply_connections(settings, *instrument);
     if (settings.log) {
         instrument->set_command_listener([](const std::string& line) {
             std::printf("%s\n", line.c_str());

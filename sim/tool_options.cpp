@@ -1,6 +1,9 @@
 #include "sim/tool_options.h"
 
+#include <charconv>
 #include <string_view>
+
+#include "sim/request.h"
 
 namespace tarvolux::sim {
 
@@ -13,6 +16,15 @@ struct OptionSpec {
     // Applies the option; returns an error text, empty when the value was good.
     std::string (*apply)(ToolSettings& settings, const std::string& value);
 };
+
+// A resistance in ohms for an option: a plain non-negative number.
+std::string resistance_option(std::optional<double>& target, const std::string& name,
+                              const std::string& value) {
+    const auto ohms = parse_number(value);
+    if (!ohms || *ohms < 0) return name + " takes a number of ohms, not \"" + value + "\"";
+    target = *ohms;
+    return {};
+}
 
 const OptionSpec OPTIONS[] = {
     {"--help", nullptr, "show this text",
@@ -44,6 +56,23 @@ const OptionSpec OPTIONS[] = {
     {"--idn", "TEXT", "answer TEXT to *IDN?",
      [](ToolSettings& s, const std::string& v) {
          s.instrument.idn = v;
+         return std::string{};
+     }},
+    {"--resistance", "OHMS", "the resistor on the terminals (default: 0.012345)",
+     [](ToolSettings& s, const std::string& v) {
+         return resistance_option(s.resistance, "--resistance", v);
+     }},
+    {"--noise", "OHMS", "standard deviation of a single conversion (default: 0.000002)",
+     [](ToolSettings& s, const std::string& v) {
+         return resistance_option(s.noise, "--noise", v);
+     }},
+    {"--questionable", "HEX", "questionable-resistance causes, bits 7..0 (default: 00)",
+     [](ToolSettings& s, const std::string& v) {
+         unsigned causes = 0;
+         const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), causes, 16);
+         if (v.empty() || ec != std::errc{} || end != v.data() + v.size() || causes > 0xFF)
+             return "--questionable takes two hexadecimal digits, not \"" + v + "\"";
+         s.questionable = static_cast<std::uint8_t>(causes);
          return std::string{};
      }},
     {"--log", nullptr, "print each command line received",
@@ -91,6 +120,14 @@ ToolParse parse_tool_options(const std::vector<std::string>& args) {
         if (!parse.error.empty()) return parse;
     }
     return parse;
+}
+
+void apply_connections(const ToolSettings& settings, Instrument& instrument) {
+    instrument.modify([&settings](InstrumentState& state) {
+        if (settings.resistance) state.resistor.ohms = *settings.resistance;
+        if (settings.noise) state.resistor.noise = *settings.noise;
+        if (settings.questionable) state.status.set_resistance_causes(*settings.questionable);
+    });
 }
 
 std::string tool_usage() {

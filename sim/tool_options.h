@@ -16,6 +16,11 @@ struct ToolSettings {
     std::string link;
     bool log = false;
     InstrumentOptions instrument;
+    // What is connected to the instrument: the resistor and the spread of single
+    // conversions (ohms), and questionable-resistance causes (bits 7 ... 0).
+    std::optional<double> resistance;
+    std::optional<double> noise;
+    std::optional<std::uint8_t> questionable;
 };
 
 struct ToolParse {
@@ -26,5 +31,8 @@ struct ToolParse {
 // Options come as "--name VALUE" or "--name=VALUE".
 ToolParse parse_tool_options(const std::vector<std::string>& args);
 std::string tool_usage();
+
+// Puts the resistor and the questionable causes of the settings on the instrument.
+void apply_connections(const ToolSettings& settings, Instrument& instrument);
 
 }  // namespace tarvolux::sim

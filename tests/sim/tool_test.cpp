@@ -100,8 +100,20 @@ TEST(Tool, AGivenIdentificationIsAnswered) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
+TEST(Tool, MeasuresTheResistorItWasGivenWithTheQuestionableCausesGiven) {
+    ToolProcess tool({"--resistance", "1.5", "--noise=0", "--questionable=08"});
+    BlockClient client(tool.line());
+    EXPECT_EQ(client.query(":STAT:QUES:FRES?"), "8");
+    EXPECT_EQ(client.command("init:cont off"), "\x06");
+    EXPECT_EQ(client.command("IN"), "\x06");
+    // The tool runs in real time; the value comes after the measuring time.
+    for (int poll = 0; poll < 500 && client.query("S:O:C?") != "256"; ++poll) usleep(10000);
+    EXPECT_EQ(client.query("FE?"), ">>>") << "questionable";
+}
+
 TEST(Tool, RefusesUnknownOptionsAndBadValues) {
-    for (const char* bad : {"--resistor", "--firmware=middle", "--link"}) {
+    for (const char* bad : {"--resistor", "--firmware=middle", "--link", "--resistance=-1",
+                            "--noise=abc", "--questionable=1FF", "--questionable="}) {
         ToolProcess tool({bad});
         const int status = tool.wait();
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << bad;
