@@ -6,6 +6,17 @@
 #include <cstring>
 
 namespace zk7416 {
+
+ClassicNumberScope::ClassicNumberScope() {
+    // Made once and never freed: the process needs it until its end.
+    static const locale_t classic = newlocale(LC_ALL_MASK, "C", locale_t{});
+    previous_ = classic ? uselocale(classic) : locale_t{};
+}
+
+ClassicNumberScope::~ClassicNumberScope() {
+    if (previous_) uselocale(previous_);
+}
+
 namespace {
 
 std::size_t skip_blanks(std::string_view text, std::size_t i = 0) {
@@ -15,9 +26,12 @@ std::size_t skip_blanks(std::string_view text, std::size_t i = 0) {
 
 int digit_value(char c, int base) {
     int v = -1;
-    if (c >= '0' && c <= '9') v = c - '0';
-    else if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        v = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        v = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        v = c - 'A' + 10;
     return v < base ? v : -1;
 }
 
@@ -46,19 +60,25 @@ bool parse_integer(std::string_view text, int base, int32_t& out) {
 
 }  // namespace
 
-bool parse_leading_int(std::string_view text, int32_t& out) { return parse_integer(text, 10, out); }
+bool parse_leading_int(std::string_view text, int32_t& out) {
+    return parse_integer(text, 10, out);
+}
 
-bool parse_leading_hex(std::string_view text, int32_t& out) { return parse_integer(text, 16, out); }
+bool parse_leading_hex(std::string_view text, int32_t& out) {
+    return parse_integer(text, 16, out);
+}
 
-bool parse_leading_double(std::string_view text, double& out) {
+bool parse_leading_double(std::string_view text, double& out, std::size_t* length) {
     // strtod needs a terminated string; answers are short, so copy.
     std::string copy(text);
     const char* begin = copy.c_str();
     char* end = nullptr;
     errno = 0;
+    ClassicNumberScope classic;
     double v = std::strtod(begin, &end);
     if (end == begin) return false;
     out = v;
+    if (length) *length = static_cast<std::size_t>(end - begin);
     return true;
 }
 
@@ -105,6 +125,7 @@ void copy_bounded(char* dst, std::size_t size, std::string_view src) {
 
 std::string fixed_point(double value) {
     char text[400];
+    ClassicNumberScope classic;
     std::snprintf(text, sizeof text, "%f", value);
     return text;
 }

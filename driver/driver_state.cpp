@@ -4,6 +4,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "driver/answer_parsing.h"
 #include "driver/zk7416_internal.h"
 
 namespace zk7416 {
@@ -45,9 +46,13 @@ int32_t fail(int32_t code) {
     return code;
 }
 
-int32_t slot_device(int32_t slot) { return slot >= 1 && slot <= kSlots ? instr_device[slot] : 0; }
+int32_t slot_device(int32_t slot) {
+    return slot >= 1 && slot <= kSlots ? instr_device[slot] : 0;
+}
 
-int32_t slot_port(int32_t slot) { return slot >= 1 && slot <= kSlots ? instr_port[slot] : 0; }
+int32_t slot_port(int32_t slot) {
+    return slot >= 1 && slot <= kSlots ? instr_port[slot] : 0;
+}
 
 bool begin_call(int32_t handle) {
     zk7416_status = 0;
@@ -65,6 +70,7 @@ void fill(const char* (&table)[N], std::initializer_list<const char*> entries) {
 
 // vsnprintf into the message buffer; false when the text would not fit.
 bool format_into(char* buffer, const char* format, va_list args) {
+    ClassicNumberScope classic;
     int n = std::vsnprintf(buffer, kMaxCommandLength + 1, format, args);
     return n >= 0 && static_cast<std::size_t>(n) <= kMaxCommandLength;
 }
@@ -108,24 +114,24 @@ void zk7416_setup_arrays(void) {
     }
     fill(averaging_cmd, {"SENSE:AVER:TCON MOV", "SENSE:AVER:TCON REP"});
     fill(load_cmd, {"sens:fres:load real", "sens:fres:load comp"});
-    fill(range_cmd, {":SENSE:FRES:RANG:AUTO ON", ":SENSE:FRES:RANG:MAN 200MOHM",
-                     ":SENSE:FRES:RANG:MAN 2OHM", ":SENSE:FRES:RANG:MAN 20OHM",
-                     ":SENSE:FRES:RANG:MAN 200OHM", ":SENSE:FRES:RANG:MAN 2KOHM",
-                     ":SENSE:FRES:RANG:MAN 20KOHM", ":SENSE:FRES:RANG:MAN 200KOHM"});
-    fill(range_low_cmd, {"", ":SENSE:FRES:RANG:LOW 200MOHM", ":SENSE:FRES:RANG:LOW 2OHM",
-                         ":SENSE:FRES:RANG:LOW 20OHM", ":SENSE:FRES:RANG:LOW 200OHM",
-                         ":SENSE:FRES:RANG:LOW 2KOHM", ":SENSE:FRES:RANG:LOW 20KOHM",
-                         ":SENSE:FRES:RANG:LOW 200KOHM"});
-    fill(range_upp_cmd, {"", ":SENSE:FRES:RANG:UPP 200MOHM", ":SENSE:FRES:RANG:UPP 2OHM",
-                         ":SENSE:FRES:RANG:UPP 20OHM", ":SENSE:FRES:RANG:UPP 200OHM",
-                         ":SENSE:FRES:RANG:UPP 2KOHM", ":SENSE:FRES:RANG:UPP 20KOHM",
-                         ":SENSE:FRES:RANG:UPP 200KOHM"});
+    fill(range_cmd,
+         {":SENSE:FRES:RANG:AUTO ON", ":SENSE:FRES:RANG:MAN 200MOHM", ":SENSE:FRES:RANG:MAN 2OHM",
+          ":SENSE:FRES:RANG:MAN 20OHM", ":SENSE:FRES:RANG:MAN 200OHM", ":SENSE:FRES:RANG:MAN 2KOHM",
+          ":SENSE:FRES:RANG:MAN 20KOHM", ":SENSE:FRES:RANG:MAN 200KOHM"});
+    fill(range_low_cmd,
+         {"", ":SENSE:FRES:RANG:LOW 200MOHM", ":SENSE:FRES:RANG:LOW 2OHM",
+          ":SENSE:FRES:RANG:LOW 20OHM", ":SENSE:FRES:RANG:LOW 200OHM", ":SENSE:FRES:RANG:LOW 2KOHM",
+          ":SENSE:FRES:RANG:LOW 20KOHM", ":SENSE:FRES:RANG:LOW 200KOHM"});
+    fill(range_upp_cmd,
+         {"", ":SENSE:FRES:RANG:UPP 200MOHM", ":SENSE:FRES:RANG:UPP 2OHM",
+          ":SENSE:FRES:RANG:UPP 20OHM", ":SENSE:FRES:RANG:UPP 200OHM", ":SENSE:FRES:RANG:UPP 2KOHM",
+          ":SENSE:FRES:RANG:UPP 20KOHM", ":SENSE:FRES:RANG:UPP 200KOHM"});
     fill(init_cont_cmd, {"init:cont off", "init:cont on"});
     fill(volt_limit_cmd, {"sour:volt:lim:stat off", "sour:volt:lim:stat on"});
     fill(mode_cmd, {"sens:fres:mode refc", "sens:fres:mode nonc", "sens:fres:mode onec",
                     "sens:fres:mode stan"});
-    fill(nplc_cmd, {"sens:fres:nplc min", "sens:fres:nplc med", "sens:fres:nplc max",
-                    "sens:fres:nplc stan"});
+    fill(nplc_cmd,
+         {"sens:fres:nplc min", "sens:fres:nplc med", "sens:fres:nplc max", "sens:fres:nplc stan"});
     fill(math_cmd, {"calc:math:expr OHM", "calc:math:expr DELT", "calc:math:expr LIM"});
     fill(resolution_cmd, {"sens:fres:res 0.0005", "sens:fres:res 0.00005"});
     fill(fault_cmd, {"calc:lim:faul none", "calc:lim:faul upp"});
@@ -155,6 +161,8 @@ int32_t zk7416_invalid_real_range(double value, double min, double max, int32_t 
     return 0;
 }
 
-int32_t zk7416_last_status(void) { return zk7416_status; }
+int32_t zk7416_last_status(void) {
+    return zk7416_status;
+}
 
 }  // extern "C"

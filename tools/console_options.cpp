@@ -37,11 +37,13 @@ const char* usage() {
            "  --gpib ADR        GPIB-Adresse (0-30; Bibliothek über $ZK7416_GPIB_LIBRARY)\n"
            "Optionen:\n"
            "  --reset           Gerät beim Verbinden zurücksetzen (*RST)\n"
+           "  --measure N       Messung starten, N Messwerte lesen und ausgeben, Messung\n"
+           "                    beenden (Zeitlimit je Messwert: --timeout)\n"
            "  --verbose         Identifikation nach dem Verbinden ausgeben\n"
            "  --help            diese Hilfe\n"
            "\n"
            "Jeder BEFEHL wird gesendet; endet er auf '?', wird die Antwort ausgegeben.\n"
-           "Ohne BEFEHL werden Zeilen von der Standardeingabe gelesen.\n";
+           "Ohne BEFEHL (und ohne --measure) werden Zeilen von der Standardeingabe gelesen.\n";
 }
 
 bool parse(int argc, char** argv, Options& o, std::string& error) {
@@ -74,6 +76,12 @@ bool parse(int argc, char** argv, Options& o, std::string& error) {
         } else if (a == "--gpib") {
             ok = take(i, a, o.gpib_address);
             o.transport = Transport::Gpib;
+        } else if (a == "--measure") {
+            ok = take(i, a, o.measure);
+            if (ok && o.measure < 1) {
+                error = "--measure: Anzahl ab 1 erwartet";
+                ok = false;
+            }
         } else if (a == "--reset") {
             o.reset = 1;
         } else if (a == "--verbose" || a == "-v") {

@@ -18,6 +18,8 @@ struct Options {
     bool simulate = false;
     bool verbose = false;
     bool help = false;
+    // Values to measure with --measure; 0 = no measurement.
+    int measure = 0;
     std::vector<std::string> lines;
 };
 

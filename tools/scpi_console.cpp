@@ -11,6 +11,7 @@
 
 #include "driver/zk7416.h"
 #include "tools/console_options.h"
+#include "tools/measure_values.h"
 
 namespace {
 
@@ -24,8 +25,10 @@ int32_t run_line(int32_t handle, const std::string& line) {
     if (line.back() == '?') {
         char answer[300] = {};
         int32_t s = zk7416_receive_scpi(handle, line.c_str(), answer);
-        if (s == 0) std::printf("%s\n", answer);
-        else report(line.c_str(), s);
+        if (s == 0)
+            std::printf("%s\n", answer);
+        else
+            report(line.c_str(), s);
         return s;
     }
     int32_t s = zk7416_send_scpi(handle, line.c_str());
@@ -64,8 +67,10 @@ int main(int argc, char** argv) {
 
     int failures = 0;
     for (const auto& line : options.lines) failures += run_line(handle, line) != 0;
+    if (options.measure > 0)
+        failures += console::measure_values(handle, options.measure, options.timeout, stdout);
 
-    if (options.lines.empty()) {
+    if (options.lines.empty() && options.measure == 0) {
         bool interactive = ::isatty(STDIN_FILENO);
         std::string line;
         for (;;) {

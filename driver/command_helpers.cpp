@@ -1,0 +1,156 @@
+#include "driver/command_helpers.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "driver/answer_parsing.h"
+#include "driver/zk7416_internal.h"
+
+namespace zk7416 {
+
+int32_t run_steps(std::initializer_list<Step> steps) {
+    for (const Step& step : steps) {
+        int32_t s = step();
+        if (s != 0) return s;
+    }
+    return 0;
+}
+
+int32_t send_all(int32_t handle, std::initializer_list<std::string_view> commands) {
+    for (std::string_view command : commands) {
+        int32_t s = zk7416_send_scpi(handle, std::string(command).c_str());
+        if (s != 0) return s;
+    }
+    return 0;
+}
+
+std::string line(const char* format, ...) {
+    char text[kBufferSize * 2] = "";
+    va_list args;
+    va_start(args, format);
+    {
+        ClassicNumberScope classic;
+        std::vsnprintf(text, sizeof text, format, args);
+    }
+    va_end(args);
+    // A line cut here is longer than any the message layer accepts, which refuses it.
+    return text;
+}
+
+bool flags_valid(std::initializer_list<int32_t> flags, int32_t first_code) {
+    int32_t code = first_code;
+    for (int32_t flag : flags) {
+        if (zk7416_invalid_integer_range(flag, 0, 1, code)) return false;
+        --code;
+    }
+    return true;
+}
+
+bool text_fits(const char* text, std::size_t max_length, int32_t code) {
+    if (text && std::strlen(text) <= max_length) return true;
+    fail(code);
+    return false;
+}
+
+void replace_blanks(char* text, bool keep_last) {
+    std::size_t n = std::strlen(text);
+    if (keep_last && n > 0) --n;
+    for (std::size_t i = 0; i < n; ++i)
+        if (text[i] == ' ') text[i] = '_';
+}
+
+int32_t ask(int32_t handle, std::string_view query, std::string& answer) {
+    char buffer[kBufferSize];
+    buffer[0] = '\0';
+    int32_t s = zk7416_receive_scpi(handle, std::string(query).c_str(), buffer);
+    if (s == 0) answer = buffer;
+    return s;
+}
+
+int32_t query_int(int32_t handle, std::string_view query, int32_t* out) {
+    std::string answer;
+    int32_t s = ask(handle, query, answer);
+    int32_t value = 0;
+    if (s == 0 && parse_leading_int(answer, value)) store(out, value);
+    return s;
+}
+
+int32_t query_double(int32_t handle, std::string_view query, double* out) {
+    std::string answer;
+    int32_t s = ask(handle, query, answer);
+    double value = 0.0;
+    if (s == 0 && parse_leading_double(answer, value)) store(out, value);
+    return s;
+}
+
+int32_t query_keyword(int32_t handle, std::string_view query, int32_t* out,
+                      std::initializer_list<const char*> keywords, int32_t otherwise) {
+    std::string answer;
+    int32_t s = ask(handle, query, answer);
+    if (s != 0) return s;
+    int32_t index = 0;
+    for (const char* keyword : keywords) {
+        if (equals_ignore_case(answer, keyword)) {
+            store(out, index);
+            return 0;
+        }
+        ++index;
+    }
+    if (otherwise != kUnchanged) store(out, otherwise);
+    return 0;
+}
+
+int32_t query_word(int32_t handle, std::string_view query, char* out, std::size_t size) {
+    std::string answer;
+    int32_t s = ask(handle, query, answer);
+    if (s == 0) copy_bounded(out, size, first_word(answer));
+    return s;
+}
+
+int32_t query_text(int32_t handle, std::string_view query, char* out, std::size_t size) {
+    std::string answer;
+    int32_t s = ask(handle, query, answer);
+    if (s == 0) copy_bounded(out, size, answer);
+    return s;
+}
+
+namespace {
+
+// Parses the comma fields of the answer into the outputs in order, until a field
+// holds no number or the outputs run out.
+template <class T, class Parse>
+int32_t query_fields(int32_t handle, std::string_view query, std::initializer_list<T*> outs,
+                     std::size_t field_width, Parse parse) {
+    std::string answer;
+    int32_t s = ask(handle, query, answer);
+    if (s != 0) return s;
+    std::vector<std::string_view> fields = split_fields(answer);
+    std::size_t i = 0;
+    for (T* out : outs) {
+        if (i >= fields.size()) break;
+        std::string_view field = fields[i++];
+        if (field_width > 0) field = field.substr(0, field_width);
+        T value{};
+        if (!parse(field, value)) break;
+        store(out, value);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int32_t query_int_fields(int32_t handle, std::string_view query,
+                         std::initializer_list<int32_t*> outs) {
+    return query_fields(handle, query, outs, 0,
+                        [](std::string_view f, int32_t& v) { return parse_leading_int(f, v); });
+}
+
+int32_t query_double_fields(int32_t handle, std::string_view query,
+                            std::initializer_list<double*> outs, std::size_t field_width) {
+    return query_fields(handle, query, outs, field_width,
+                        [](std::string_view f, double& v) { return parse_leading_double(f, v); });
+}
+
+}  // namespace zk7416
