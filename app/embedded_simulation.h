@@ -1,0 +1,35 @@
+// The simulated instrument started inside the program (--simulate): on RS-232 its
+// pseudo-terminal becomes COM1, on GPIB the driver binds the GPIB simulation library.
+// The program then talks to it through the same doors as to a real instrument.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/command_line.h"
+
+namespace tarvolux::sim {
+class Instrument;
+class SerialDoor;
+}  // namespace tarvolux::sim
+
+namespace app {
+
+class EmbeddedSimulation {
+  public:
+    EmbeddedSimulation();
+    ~EmbeddedSimulation();
+
+    // False with a German message when the simulation cannot be started.
+    bool start(Simulation kind, std::string& error);
+    // Points the interface record at the simulation (not saved to Com.stp).
+    void select_interface() const;
+    bool running() const { return kind_ != Simulation::None; }
+
+  private:
+    Simulation kind_ = Simulation::None;
+    std::shared_ptr<tarvolux::sim::Instrument> instrument_;
+    std::unique_ptr<tarvolux::sim::SerialDoor> door_;
+};
+
+}  // namespace app

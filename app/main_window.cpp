@@ -1,0 +1,121 @@
+#include "app/main_window.h"
+
+#include <QCloseEvent>
+#include <QString>
+
+#include "app/info_panels.h"
+#include "app/interface_setup.h"
+#include "app/menu_actions.h"
+#include "settings/records.h"
+#include "settings/settings_file_ops.h"
+#include "app/record_text.h"
+#include "ui/glob.h"
+#include "ui_main_window.h"
+
+namespace app {
+namespace {
+
+MainWindow* current_main_panel = nullptr;
+
+}  // namespace
+
+MainWindow* main_panel() { return current_main_panel; }
+void set_main_panel(MainWindow* window) { current_main_panel = window; }
+
+MainWindow::MainWindow() : ui_(std::make_unique<Ui::MainWindow>()) {
+    ui_->setupUi(this);
+    build_dispatch_table();
+    connect(ui_->menubar, &QMenuBar::triggered, this, &MainWindow::dispatch);
+    set_interface_check_marks(-1);
+}
+
+MainWindow::~MainWindow() {
+    if (current_main_panel == this) current_main_panel = nullptr;
+}
+
+QAction* MainWindow::action(const char* name) const { return findChild<QAction*>(name); }
+
+// One row per menu item. Items whose dialogs are not part of the program yet are shown
+// dimmed: they must not pretend to work.
+void MainWindow::build_dispatch_table() {
+    auto& u = *ui_;
+    rows_ = {
+        {u.actionPrinterSetup, {}},
+        {u.actionUserExportFormat, {}},
+        {u.actionGpib, [] { if (gpib_setup() == 1) after_interface_change(); }},
+        {u.actionRs232, [] { if (serial_setup() == 1) after_interface_change(); }},
+        {u.actionActivateMemory, {}},
+        {u.actionSaveMemory, {}},
+        {u.actionMeasurementConfig, {}},
+        {u.actionDataloggerConfig, {}},
+        {u.actionComparator, {}},
+        {u.actionTemperature, {}},
+        {u.actionDeviceAccess, {}},
+        {u.actionInstrumentPrinter, {}},
+        {u.actionSaveConfig, [] { settings::save_configuration_to_hard_disc(); }},
+        {u.actionLoadConfig, [] { load_configuration_and_offer_transfer(); }},
+        {u.actionMakeBackup, [] { settings::MakeBackupFile(); }},
+        {u.actionLoadBackup, [] { settings::LoadBackupFile(); }},
+        {u.actionQuit, [this] { if (confirm_quit()) { quitting_ = true; close(); } }},
+        {u.actionMeasurePanel, {}},
+        {u.actionDataloggerReadout, {}},
+        {u.actionProgramInfo, [this] { show_program_info(this); }},
+        {u.actionDeviceInfo, [this] { show_device_info(this); }},
+    };
+    for (const auto& row : rows_) {
+        row.action->setEnabled(static_cast<bool>(row.run));
+        if (!row.run) row.action->setToolTip(QStringLiteral("In dieser Version noch nicht verfügbar"));
+    }
+}
+
+void MainWindow::dispatch(QAction* triggered) {
+    for (const auto& row : rows_) {
+        if (row.action != triggered || !row.run) continue;
+        // The item's own check mark is the interface's, not a toggle.
+        if (triggered == ui_->actionGpib || triggered == ui_->actionRs232)
+            set_interface_check_marks(rec::com.interface);
+        row.run();
+        return;
+    }
+}
+
+void MainWindow::set_interface_check_marks(int interface) {
+    ui_->actionGpib->setChecked(interface == 0);
+    ui_->actionRs232->setChecked(interface == 1);
+}
+
+void MainWindow::show_connection(bool connected) {
+    if (!connected) {
+        ui_->connectionLabel->setText(QStringLiteral("Keine Verbindung zum Tarvolux Typ 7416"));
+        ui_->deviceLabel->clear();
+        return;
+    }
+    QString how = rec::com.interface == 0
+                      ? QStringLiteral("GPIB, Adresse %1").arg(rec::com.gpib_address)
+                      : QStringLiteral("RS232, COM%1, %2 Baud")
+                            .arg(rec::com.com_port)
+                            .arg(rec::com.baud_rate);
+    ui_->connectionLabel->setText(QStringLiteral("Verbunden über %1").arg(how));
+    const rec::Device& d = rec::device;
+    ui_->deviceLabel->setText(QStringLiteral("%1 %2\n%3   Firmware %4")
+                                  .arg(record_text(d.ident_1),
+                                       record_text(d.ident_2),
+                                       record_text(d.ident_3),
+                                       record_text(d.ident_4)));
+}
+
+bool MainWindow::confirm_quit() {
+    return LG_ConfirmPopup("Frage :", "Wollen Sie das Programm beenden") == 1;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The close box asks the same question as the menu; the menu has asked already.
+    if (quitting_ || confirm_quit()) {
+        quitting_ = true;
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace app
