@@ -7,18 +7,12 @@
 #include <string>
 
 #include "app/command_line.h"
-
-namespace tarvolux::sim {
-class Instrument;
-class SerialDoor;
-}  // namespace tarvolux::sim
+#include "tools/embedded_instrument.h"
 
 namespace app {
 
 class EmbeddedSimulation {
   public:
-    EmbeddedSimulation();
-    ~EmbeddedSimulation();
 
     // False with a German message when the simulation cannot be started.
     bool start(Simulation kind, std::string& error);
@@ -28,8 +22,7 @@ class EmbeddedSimulation {
 
   private:
     Simulation kind_ = Simulation::None;
-    std::shared_ptr<tarvolux::sim::Instrument> instrument_;
-    std::unique_ptr<tarvolux::sim::SerialDoor> door_;
+    tools::EmbeddedInstrument instrument_;
 };
 
 }  // namespace app

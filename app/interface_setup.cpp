@@ -97,7 +97,7 @@ class SerialSetupForm {
         form_.deviceCombo->setEnabled(!fixed);
         form_.mappingLabel->setText(
             fixed ? QStringLiteral("COM%1 ist durch ZK7416_COM%1 festgelegt.").arg(p)
-                  : QStringLiteral("COM%1 bedeutet die Gerätedatei oben.").arg(p));
+                  : QStringLiteral("COM%1 wird über die oben gewählte Gerätedatei angesprochen.").arg(p));
     }
 
     Ui::SerialSetupDialog form_;

@@ -35,6 +35,7 @@ const char* usage() {
            "  --baud B          Baudrate (1200-38400, Vorgabe 9600)\n"
            "  --timeout S       Zeitlimit in Sekunden (RS-232, Vorgabe 10)\n"
            "  --gpib ADR        GPIB-Adresse (0-30; Bibliothek über $ZK7416_GPIB_LIBRARY)\n"
+           "  --simulate[=rs232|gpib]  das eingebaute simulierte Gerät benutzen\n"
            "Optionen:\n"
            "  --reset           Gerät beim Verbinden zurücksetzen (*RST)\n"
            "  --measure N       Messung starten, N Messwerte lesen und ausgeben, Messung\n"
@@ -82,6 +83,12 @@ bool parse(int argc, char** argv, Options& o, std::string& error) {
                 error = "--measure: Anzahl ab 1 erwartet";
                 ok = false;
             }
+        } else if (a == "--simulate" || a == "--simulate=rs232") {
+            o.simulate = true;
+            o.transport = Transport::Serial;
+        } else if (a == "--simulate=gpib") {
+            o.simulate = true;
+            o.transport = Transport::Gpib;
         } else if (a == "--reset") {
             o.reset = 1;
         } else if (a == "--verbose" || a == "-v") {

@@ -11,6 +11,7 @@
 
 #include "driver/zk7416.h"
 #include "tools/console_options.h"
+#include "tools/embedded_instrument.h"
 #include "tools/measure_values.h"
 
 namespace {
@@ -54,6 +55,17 @@ int main(int argc, char** argv) {
     if (options.help) {
         std::fputs(console::usage(), stdout);
         return 0;
+    }
+
+    tools::EmbeddedInstrument simulation;
+    if (options.simulate) {
+        auto transport = options.transport == console::Transport::Gpib
+                             ? tools::SimulatedTransport::Gpib
+                             : tools::SimulatedTransport::Rs232;
+        if (!simulation.start(transport, options.port, error)) {
+            std::fprintf(stderr, "%s\n", error.c_str());
+            return 1;
+        }
     }
 
     int32_t handle = 0;
