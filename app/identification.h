@@ -16,5 +16,5 @@ void check_new_version();
 
 }  // namespace app
 
-// The spec-level name, used by the start-up and the interface dialogs.
+// The name the start-up and the interface dialogs call it by.
 inline void check_new_version() { app::check_new_version(); }

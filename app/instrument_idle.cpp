@@ -1,8 +1,9 @@
 #include "app/instrument_idle.h"
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 
-#include "driver/answer_parsing.h"
 #include "driver/zk7416.h"
 #include "ui/ui.h"
 
@@ -17,26 +18,37 @@ IdleWait wait_until_idle(std::int32_t handle, double limit_seconds) {
     for (;;) {
         char answer[300] = {};
         std::int32_t s = zk7416_receive_scpi(handle, "STAT:OPER?", answer);
-        if (s != 0) return {IdleResult::NoAnswer, s};
-        zk7416::parse_leading_int(answer, status_register);
+        if (s != 0) return {IdleResult::NoAnswer, s, limit_seconds};
+        // A reply without a number leaves the last value, as the conversion always did.
+        char* end = nullptr;
+        long value = std::strtol(answer, &end, 10);
+        if (end != answer) status_register = static_cast<int>(value);
         ui::delay(0.01);
-        if ((status_register & MEASURING_MASK) == 0) return {IdleResult::Idle, 0};
-        if (Clock::now() >= deadline) return {IdleResult::StillMeasuring, 0};
+        if ((status_register & MEASURING_MASK) == 0) return {IdleResult::Idle, 0, limit_seconds};
+        if (Clock::now() >= deadline) return {IdleResult::StillMeasuring, 0, limit_seconds};
     }
 }
 
-const char* idle_wait_message(const IdleWait& wait) {
+std::string idle_wait_message(const IdleWait& wait) {
+    char text[200];
     switch (wait.result) {
         case IdleResult::StillMeasuring:
-            return "Der Tarvolux Typ 7416 meldet nach 30 Sekunden immer noch eine "
-                   "laufende Messung.\nBitte die Messung am Gerät beenden.";
+            std::snprintf(text, sizeof text,
+                          "Der Tarvolux Typ 7416 meldet nach %g Sekunden immer noch eine "
+                          "laufende Messung.\nBitte die Messung am Gerät beenden.",
+                          wait.limit_seconds);
+            return text;
         case IdleResult::NoAnswer:
-            return "Keine Antwort vom Tarvolux Typ 7416 auf die Statusabfrage.\n"
-                   "Datenübertragungskabel OK ?";
+            std::snprintf(text, sizeof text,
+                          "Keine Antwort vom Tarvolux Typ 7416 auf die Statusabfrage (Fehler "
+                          "%d).\nDie Geräteeinstellungen wurden nicht gelesen.\n"
+                          "Datenübertragungskabel OK ?",
+                          static_cast<int>(wait.status));
+            return text;
         case IdleResult::Idle:
             break;
     }
-    return "";
+    return {};
 }
 
 }  // namespace app

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace app {
 
@@ -15,7 +16,8 @@ enum class IdleResult { Idle, StillMeasuring, NoAnswer };
 
 struct IdleWait {
     IdleResult result;
-    std::int32_t status;  // driver status of the failed query (NoAnswer)
+    std::int32_t status;   // driver status of the failed query (NoAnswer)
+    double limit_seconds;  // the bound that was in force
 };
 
 // Polls every 0.01 s. An instrument that keeps measuring longer than `limit_seconds`,
@@ -23,6 +25,6 @@ struct IdleWait {
 IdleWait wait_until_idle(std::int32_t handle, double limit_seconds = 30.0);
 
 // The operator's text for a wait that did not end idle.
-const char* idle_wait_message(const IdleWait& wait);
+std::string idle_wait_message(const IdleWait& wait);
 
 }  // namespace app

@@ -13,7 +13,9 @@ void after_interface_change();
 // übertragen?" and on "Ja" the download.
 void load_configuration_and_offer_transfer();
 
-// "Datalogger read-out": a running measurement export is closed first.
+// Ends a running measurement export: the file is closed and storing switched off. The
+// shutdown does it before the connection is closed; the datalogger read-out does it
+// before reading.
 void close_measurement_export();
 
 }  // namespace app

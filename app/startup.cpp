@@ -5,6 +5,7 @@
 #include "app/instrument_idle.h"
 #include "app/interface_setup.h"
 #include "app/main_window.h"
+#include "app/menu_actions.h"
 #include "app/project_directory.h"
 #include "driver/zk7416.h"
 #include "export/export_file.h"
@@ -106,7 +107,7 @@ void Program::connect_and_prepare() {
     // read only once it reports itself idle.
     zk7416_meas_stop(settings::tarvolux);
     ui::delay(0.05);
-    IdleWait idle = wait_until_idle(settings::tarvolux);
+    IdleWait idle = wait_until_idle(settings::tarvolux, idle_limit_seconds_);
     if (idle.result != IdleResult::Idle) ui::message_box("Fehler-Meldung :", idle_wait_message(idle));
     // An instrument that no longer answers would only turn the upload into a row of
     // time-outs.
@@ -124,10 +125,7 @@ void Program::connect_and_prepare() {
 void Program::shutdown() {
     set_main_panel(nullptr);
     window_.reset();
-    if (exporting::measure_store_mode == 1) {
-        exporting::export_fhdl.close();
-        exporting::measure_store_mode = 0;
-    }
+    close_measurement_export();
     zk7416_close(settings::tarvolux);
 }
 

@@ -30,12 +30,15 @@ class Program {
     void shutdown();
 
     MainWindow* window() const { return window_.get(); }
+    // How long the start-up waits for a measuring instrument to become idle.
+    void set_idle_limit(double seconds) { idle_limit_seconds_ = seconds; }
 
   private:
     void connect_and_prepare();
 
     std::unique_ptr<EmbeddedSimulation> simulation_;
     std::unique_ptr<MainWindow> window_;
+    double idle_limit_seconds_ = 30.0;
 };
 
 }  // namespace app

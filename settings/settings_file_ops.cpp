@@ -23,7 +23,7 @@ constexpr const char* BACKUP_TITLE = "Backup-Datei laden";
 
 // Asks for a file in the "Config" folder, which is made when it is missing so the
 // dialog opens there. The chosen path is kept in file_name.
-std::optional<std::string> choose_file(const char* title, const char* spec, ui::FileMode mode) {
+std::optional<std::string> choose_file(const char* title, const char* pattern, ui::FileMode mode) {
     std::string folder = join_path(curr_dir, "Config");
     std::error_code ignored;  // without the folder the dialog opens elsewhere; no harm
     std::filesystem::create_directories(folder, ignored);
@@ -31,7 +31,7 @@ std::optional<std::string> choose_file(const char* title, const char* spec, ui::
     ui::FileSelection selection;
     selection.title = title;
     selection.start_folder = folder;
-    selection.file_spec = spec;
+    selection.file_spec = pattern;
     selection.mode = mode;
     selection.restrict_extension = true;
     selection.allow_new_folders = true;

@@ -44,9 +44,9 @@ struct CommandSpec {
 
 template <class Group, std::size_t N>
 void add_commands(Dispatcher& dispatcher, Group& group, const CommandSpec<Group> (&table)[N]) {
-    for (const CommandSpec<Group>& spec : table) {
-        dispatcher.add(spec.pattern,
-                       [&group, handler = spec.handler](Request& r) { (group.*handler)(r); });
+    for (const CommandSpec<Group>& entry : table) {
+        dispatcher.add(entry.pattern,
+                       [&group, handler = entry.handler](Request& r) { (group.*handler)(r); });
     }
 }
 

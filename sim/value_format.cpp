@@ -128,10 +128,10 @@ std::string format_number(double value) {
 }
 
 std::optional<std::string> format_in_range(double ohms, int range, Resolution resolution) {
-    const RangeSpec& spec = range_spec(range);
-    const Digits digits = digits_for(std::fabs(ohms) / spec.unit_ohms, spec, resolution);
-    if (!fits(digits, spec)) return std::nullopt;
-    return write(digits, ohms < 0, false, spec);
+    const RangeSpec& scale = range_spec(range);
+    const Digits digits = digits_for(std::fabs(ohms) / scale.unit_ohms, scale, resolution);
+    if (!fits(digits, scale)) return std::nullopt;
+    return write(digits, ohms < 0, false, scale);
 }
 
 std::optional<int> fitting_range(double ohms, Resolution resolution, int low, int high) {
@@ -143,16 +143,16 @@ std::optional<int> fitting_range(double ohms, Resolution resolution, int low, in
 
 std::string format_result(double ohms, Resolution resolution) {
     const int range = fitting_range(ohms, resolution).value_or(RANGE_COUNT);
-    const RangeSpec& spec = range_spec(range);
-    return write(digits_for(std::fabs(ohms) / spec.unit_ohms, spec, resolution), ohms < 0, false,
-                 spec);
+    const RangeSpec& scale = range_spec(range);
+    return write(digits_for(std::fabs(ohms) / scale.unit_ohms, scale, resolution), ohms < 0, false,
+                 scale);
 }
 
 std::string format_deviation(double ohms, int range, Resolution resolution) {
-    const RangeSpec& spec = range_spec(range);
-    const int decimals = max_decimals(spec, resolution);
-    const Digits digits{round_counts(std::fabs(ohms) / spec.unit_ohms, decimals), decimals};
-    return write(digits, ohms < 0, true, spec);
+    const RangeSpec& scale = range_spec(range);
+    const int decimals = max_decimals(scale, resolution);
+    const Digits digits{round_counts(std::fabs(ohms) / scale.unit_ohms, decimals), decimals};
+    return write(digits, ohms < 0, true, scale);
 }
 
 std::string two_digit_fields(std::initializer_list<long> values) {
@@ -169,15 +169,15 @@ std::string two_digit_fields(std::initializer_list<long> values) {
 
 std::string format_setting(double ohms) {
     const double magnitude = std::fabs(ohms);
-    const RangeSpec& spec = magnitude == 0    ? range_spec(2)
+    const RangeSpec& scale = magnitude == 0    ? range_spec(2)
                             : magnitude < 1.0 ? range_spec(1)
                             : magnitude < 1e3 ? range_spec(2)
                                               : range_spec(5);
-    std::string number = format_fixed(ohms / spec.unit_ohms, 6);
+    std::string number = format_fixed(ohms / scale.unit_ohms, 6);
     while (number.back() == '0') number.pop_back();
     if (number.back() == '.') number.pop_back();
     if (number == "-0") number = "0";
-    return number + spec.unit;
+    return number + scale.unit;
 }
 
 }  // namespace tarvolux::sim

@@ -1,6 +1,7 @@
 // The start-up as the operator meets it: with a Com.stp, without one, with an
 // instrument that answers and with one that does not.
 #include <QComboBox>
+#include <algorithm>
 #include <cstring>
 #include <QSpinBox>
 #include <filesystem>
@@ -181,6 +182,90 @@ TEST_F(StartUp, ShutdownClosesAnOpenExportFileBeforeTheConnection) {
     EXPECT_EQ(settings::tarvolux > 0 ? zk7416_close(settings::tarvolux) : -1,
               ZK7416_ERR_NOTHING_TO_CLOSE)
         << "the connection was closed by the shutdown";
+}
+
+}  // namespace
+}  // namespace app_test
+
+namespace app_test {
+namespace {
+
+class MenuWithInstrument : public StartUp {};
+
+TEST_F(MenuWithInstrument, LoadingAConfigurationAsksBeforeSendingIt) {
+    write_serial_com_stp();
+    ASSERT_TRUE(start());
+    std::string file = (home / "Config" / "a.cfg").string();
+    popups.answer_file(file);
+    program.window()->action("actionSaveConfig")->trigger();
+    ASSERT_TRUE(fs::exists(file));
+    rec::measurement_configuration.average_count = 77;
+    clear_wire();
+
+    popups.answer_file(file);
+    popups.answer_question(false);
+    program.window()->action("actionLoadConfig")->trigger();
+    EXPECT_NE(rec::measurement_configuration.average_count, 77) << "the file's records are in";
+    EXPECT_TRUE(wire().empty()) << "Nein sends nothing";
+    auto questions = popups_titled("Frage :");
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].text, "Wollen Sie die Konfiguration in das Gerät übertragen?");
+
+    popups.answer_file(file);
+    popups.answer_question(true);   // transfer
+    popups.answer_question(false);  // but keep the instrument's datalogger
+    program.window()->action("actionLoadConfig")->trigger();
+    auto log = wire();
+    EXPECT_NE(std::find(log.begin(), log.end(), "CALC:LIM:COUN 2"), log.end())
+        << "Ja downloads the settings";
+}
+
+}  // namespace
+}  // namespace app_test
+
+namespace app_test {
+namespace {
+
+TEST_F(StartUp, AMeasuringInstrumentIsStoppedAndWaitedForBeforeTheUpload) {
+    write_serial_com_stp();
+    // The instrument reports itself measuring for three more polls after the stop.
+    instrument->script_answer("STAT:OPER?", "16", 3);
+    ASSERT_TRUE(start());
+    auto log = wire();
+    ASSERT_GE(log.size(), 7u);
+    EXPECT_EQ(std::vector<std::string>(log.begin(), log.begin() + 6),
+              (std::vector<std::string>{"*IDN?", "AB", "STAT:OPER?", "STAT:OPER?", "STAT:OPER?",
+                                        "STAT:OPER?"}));
+    EXPECT_NE(log[6], "STAT:OPER?") << "the upload follows the first idle answer";
+    EXPECT_TRUE(popups.popups().empty());
+}
+
+TEST_F(StartUp, AnInstrumentThatNeverStopsMeasuringEndsTheWaitWithAMessage) {
+    write_serial_com_stp();
+    instrument->override_answer("STAT:OPER?", "16");
+    program.set_idle_limit(0.2);
+    ASSERT_TRUE(start());
+    auto errors = popups_titled("Fehler-Meldung :");
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].text,
+              "Der Tarvolux Typ 7416 meldet nach 0.2 Sekunden immer noch eine laufende "
+              "Messung.\nBitte die Messung am Gerät beenden.");
+    EXPECT_EQ(wire().back(), "HCOP:ABOR") << "the settings are read all the same";
+}
+
+TEST_F(StartUp, AnInstrumentThatStopsAnsweringSkipsTheUpload) {
+    write_serial_com_stp();
+    // From the stop on, every request for an answer is refused.
+    instrument->set_command_listener([this](const std::string& line) {
+        if (line == "AB") door->faults().arm(tarvolux::sim::SerialFault::EotResponse, 1000);
+    });
+    ASSERT_TRUE(start());
+    auto errors = popups_titled("Fehler-Meldung :");
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].text.find("Keine Antwort vom Tarvolux Typ 7416"), std::string::npos);
+    EXPECT_EQ(wire(), (std::vector<std::string>{"*IDN?", "AB", "STAT:OPER?"}))
+        << "no upload and no printer command on a dead line";
+    instrument->set_command_listener({});
 }
 
 }  // namespace

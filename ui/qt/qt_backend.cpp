@@ -68,13 +68,13 @@ std::optional<std::string> QtBackend::select_file(const FileSelection& selection
     bool save = selection.mode == FileMode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    QString spec = q(selection.file_spec);
-    if (!spec.isEmpty()) {
+    QString filter = q(selection.file_spec);
+    if (!filter.isEmpty()) {
         // ".bak" alone means "*.bak".
-        if (spec.startsWith('.')) spec.prepend('*');
-        dialog.setNameFilter(spec);
-        if (selection.restrict_extension && spec.startsWith("*."))
-            dialog.setDefaultSuffix(spec.mid(2));
+        if (filter.startsWith('.')) filter.prepend('*');
+        dialog.setNameFilter(filter);
+        if (selection.restrict_extension && filter.startsWith("*."))
+            dialog.setDefaultSuffix(filter.mid(2));
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
