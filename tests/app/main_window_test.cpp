@@ -2,9 +2,11 @@
 // information panels.
 #include <QAction>
 #include <QLineEdit>
+#include <QPrinter>
 #include <cstring>
 
 #include "app/main_window.h"
+#include "app/printing.h"
 #include "settings/records.h"
 #include "tests/app/app_fixture.h"
 
@@ -77,6 +79,31 @@ TEST_F(MainMenu, InformationPanelsShowVersionAndIdentification) {
     });
     window.action("actionDeviceInfo")->trigger();
     EXPECT_EQ(fields, (QStringList{"V0499-2.31", "S/N 7416-0815", "CAL 03.11.2002"}));
+}
+
+}  // namespace
+}  // namespace app_test
+
+namespace app_test {
+namespace {
+
+TEST(Printing, ThePrintSettingsOfTheInterfaceRecordReachThePrinter) {
+    rec::com = {};
+    rec::com.print_color_mode = 1;
+    rec::com.print_orientation = 1;
+    rec::com.print_x_resolution = 600;
+    rec::com.print_y_resolution = 150;
+    QPrinter printer(QPrinter::HighResolution);
+    ui::apply_print_attributes(printer, app::set_print_attributes());
+    EXPECT_EQ(printer.colorMode(), QPrinter::Color);
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
+    EXPECT_EQ(printer.resolution(), 600);
+
+    rec::com.print_color_mode = 0;
+    rec::com.print_orientation = 2;
+    ui::apply_print_attributes(printer, app::set_print_attributes());
+    EXPECT_EQ(printer.colorMode(), QPrinter::GrayScale);
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
 }
 
 }  // namespace
