@@ -8,18 +8,13 @@
 #include <vector>
 
 #include "driver/zk7416.h"
-#include "tests/driver/sim_connection.h"
-#include "tests/driver/wire_faults.h"
+#include "tests/driver/driver_calls.h"
+#include "tests/driver/driver_fixture.h"
 
 namespace driver_test {
 namespace {
 
-using Lines = std::vector<std::string>;
-
-class Answers : public DriverOnSim {
-  protected:
-    void answer(const std::string& header, const std::string& text) { script(*sim, header, text); }
-};
+using Answers = DriverOnSim;
 
 TEST_P(Answers, MeasurementConfigurationKeywordsAndNumbers) {
     for (auto [header, text] : {std::pair{"SENSE:AVER:TCON?", "mov"},
@@ -120,17 +115,11 @@ TEST_P(Answers, ScalingFieldsAreReadUpToTheFirstWithoutANumber) {
     double x1 = 0, x2 = 0, t1 = 0, t2 = 0;
     answer("SCAL:CURR?", "4.000000MA,20.000000MA,-10.000000,100.000000");
     EXPECT_EQ(zk7416_get_config_scale_ui_input(handle(), 1, &x1, &x2, &t1, &t2), 0);
-    EXPECT_DOUBLE_EQ(x1, 4.0);
-    EXPECT_DOUBLE_EQ(x2, 20.0);
-    EXPECT_DOUBLE_EQ(t1, -10.0);
-    EXPECT_DOUBLE_EQ(t2, 100.0);
+    EXPECT_EQ((std::vector<double>{x1, x2, t1, t2}), (std::vector<double>{4, 20, -10, 100}));
     // A field that holds no number ends the reading; later fields are not taken.
     answer("SCAL:VOLT?", "1.5,2.5,none,7");
     EXPECT_EQ(zk7416_get_config_scale_ui_input(handle(), 0, &x1, &x2, &t1, &t2), 0);
-    EXPECT_DOUBLE_EQ(x1, 1.5);
-    EXPECT_DOUBLE_EQ(x2, 2.5);
-    EXPECT_DOUBLE_EQ(t1, -10.0);
-    EXPECT_DOUBLE_EQ(t2, 100.0);
+    EXPECT_EQ((std::vector<double>{x1, x2, t1, t2}), (std::vector<double>{1.5, 2.5, -10, 100}));
 }
 
 TEST_P(Answers, ComparatorSettingsLimitsAndCounts) {
@@ -139,9 +128,7 @@ TEST_P(Answers, ComparatorSettingsLimitsAndCounts) {
     answer("CALC:LIM:REL?", "0");
     answer("calc:lim:faul?", "none");
     EXPECT_EQ(zk7416_get_config_comparator_mode(handle(), &state, &relative, &fault), 0);
-    EXPECT_EQ(state, 1);
-    EXPECT_EQ(relative, 0);
-    EXPECT_EQ(fault, 0);
+    EXPECT_EQ((std::vector<int32_t>{state, relative, fault}), (std::vector<int32_t>{1, 0, 0}));
     answer("calc:lim:faul?", "NONE ");
     EXPECT_EQ(zk7416_get_config_comparator_mode(handle(), &state, &relative, &fault), 0);
     EXPECT_EQ(fault, 1) << "only the whole word NONE is no fault mode";
@@ -284,25 +271,20 @@ TEST_P(Answers, MemoryLabelsAccessLocksAndInputs) {
     EXPECT_EQ(log(), (Lines{"mem:stat:name? 5"}));
 
     // Each lock answers its own number, so a mix-up of arguments shows.
-    const char* send_order[] = {"meas",     "expr",     "prin",     "comp", "mem",
-                                "comm",     "cont",     "stat",     "reg",  "cal",
-                                "dat",      "scal",     "date",     "fast", "lim:conf",
-                                "lim:eval", "env:conf", "env:eval", "manr"};
     clear_log();
-    int n = 100;
-    for (const char* keyword : send_order)
-        answer(std::string("acc:") + keyword + "?", std::to_string(n++));
+    Lines queries;
+    std::vector<int32_t> expected(19);
+    for (int32_t n = 0; const auto& [keyword, argument] : kAccessLocks) {
+        queries.push_back(std::string("acc:") + keyword + "?");
+        answer(queries.back(), std::to_string(100 + n));
+        expected[argument] = 100 + n++;
+    }
     int32_t a[19];
     EXPECT_EQ(zk7416_get_config_device_access(handle(), &a[0], &a[1], &a[2], &a[3], &a[4], &a[5],
                                               &a[6], &a[7], &a[8], &a[9], &a[10], &a[11], &a[12],
                                               &a[13], &a[14], &a[15], &a[16], &a[17], &a[18]),
               0);
-    // Arguments: meas expr prin comp cont mem comm stat reg scal dat cal date fast ...
-    EXPECT_EQ(std::vector<int32_t>(a, a + 19),
-              (std::vector<int32_t>{100, 101, 102, 103, 106, 104, 105, 107, 108, 111, 110, 109, 112,
-                                    113, 114, 115, 116, 117, 118}));
-    Lines queries;
-    for (const char* keyword : send_order) queries.push_back(std::string("acc:") + keyword + "?");
+    EXPECT_EQ(std::vector<int32_t>(a, a + 19), expected);
     EXPECT_EQ(log(), queries);
 
     int32_t in[4] = {7, 7, 7, 7};

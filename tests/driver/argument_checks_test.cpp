@@ -7,6 +7,7 @@
 
 #include "driver/zk7416.h"
 #include "driver/zk7416_internal.h"
+#include "tests/driver/driver_fixture.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                       InitCase{"serial_timeout_high", true, 1, 9600, 72000.5, 0, -3},
                       InitCase{"serial_reset", true, 1, 9600, 10.0, 2, -7},
                       InitCase{"serial_port_first", true, 9, 1, -5.0, 9, -1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    driver_test::case_name);
 
 TEST(HandleChecks, EveryCheckedFunctionRefusesHandlesOutsideOneToTen) {
     int32_t v = 5;

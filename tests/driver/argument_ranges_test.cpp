@@ -9,7 +9,7 @@
 
 #include "driver/zk7416.h"
 #include "tests/driver/driver_calls.h"
-#include "tests/driver/sim_connection.h"
+#include "tests/driver/driver_fixture.h"
 
 namespace driver_test {
 namespace {
@@ -25,24 +25,16 @@ void PrintTo(const RangeCase& c, std::ostream* os) {
 }
 
 // Argument checks come before any transport, so one transport serves.
-class RefusedCalls : public ::testing::Test {
+class RefusedCalls : public OnGpib {
   protected:
-    void SetUp() override {
-        sim = std::make_unique<SimConnection>(Transport::Gpib);
-        ASSERT_EQ(sim->connect(), 0);
-        sim->clear_log();
-    }
-    void expect_nothing_sent() {
-        EXPECT_TRUE(sim->log().empty()) << "sent: " << ::testing::PrintToString(sim->log());
-    }
-    std::unique_ptr<SimConnection> sim;
+    void expect_nothing_sent() { EXPECT_EQ(log(), Lines{}); }
 };
 
 class ArgumentRanges : public RefusedCalls, public ::testing::WithParamInterface<RangeCase> {};
 
 TEST_P(ArgumentRanges, RefusedWithTheArgumentsCodeAndNothingSent) {
     const RangeCase& c = GetParam();
-    EXPECT_EQ(c.call(sim->handle()), c.expected);
+    EXPECT_EQ(c.call(handle()), c.expected);
     EXPECT_EQ(zk7416_last_status(), c.expected);
     expect_nothing_sent();
 }
@@ -144,26 +136,25 @@ const RangeCase kCases[] = {
     {"cal_pt100_point", CALL(zk7416_cal_pt100_mode(h, 2, 100.0)), -2},
 };
 
-INSTANTIATE_TEST_SUITE_P(CommandFunctions, ArgumentRanges, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(CommandFunctions, ArgumentRanges, ::testing::ValuesIn(kCases), case_name);
 
 TEST_F(RefusedCalls, TheFilterCountIsCheckedForEveryMode) {
     for (int32_t mode = 0; mode <= 5; ++mode) {
-        EXPECT_EQ(filter(sim->handle(), 0, mode, 1, 0, 0, 0, 1.0), -4) << "mode " << mode;
-        EXPECT_EQ(filter(sim->handle(), 0, mode, 10000, 0, 0, 0, 1.0), -4) << "mode " << mode;
+        EXPECT_EQ(filter(handle(), 0, mode, 1, 0, 0, 0, 1.0), -4) << "mode " << mode;
+        EXPECT_EQ(filter(handle(), 0, mode, 10000, 0, 0, 0, 1.0), -4) << "mode " << mode;
     }
     expect_nothing_sent();
 }
 
 TEST_F(RefusedCalls, OverlongNamesAndLabelsAreRefusedUntouched) {
     char name[] = "abcde fghij";
-    EXPECT_EQ(zk7416_set_datalogger_name(sim->handle(), 0, name), -4);
-    EXPECT_EQ(zk7416_set_active_datalogger_block(sim->handle(), 0, 1, name), -4)
+    EXPECT_EQ(zk7416_set_datalogger_name(handle(), 0, name), -4);
+    EXPECT_EQ(zk7416_set_active_datalogger_block(handle(), 0, 1, name), -4)
         << "the name is checked when selecting by number too";
-    EXPECT_EQ(zk7416_set_config_memory_label(sim->handle(), 32, name), -3);
+    EXPECT_EQ(zk7416_set_config_memory_label(handle(), 32, name), -3);
     EXPECT_STREQ(name, "abcde fghij");
     char label[] = "a b c d e f";
-    EXPECT_EQ(zk7416_set_config_printer_mode(sim->handle(), 0, 0, 0, 0, 0, 1, label, 0, 0, 0), -8);
+    EXPECT_EQ(zk7416_set_config_printer_mode(handle(), 0, 0, 0, 0, 0, 1, label, 0, 0, 0), -8);
     EXPECT_STREQ(label, "a b c d e f");
     expect_nothing_sent();
 }

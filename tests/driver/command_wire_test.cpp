@@ -10,18 +10,18 @@
 
 #include "driver/zk7416.h"
 #include "tests/driver/driver_calls.h"
-#include "tests/driver/sim_connection.h"
-#include "tests/driver/wire_faults.h"
+#include "tests/driver/driver_fixture.h"
 
 namespace driver_test {
 namespace {
-
-using Lines = std::vector<std::string>;
 
 struct WireCase {
     const char* name;
     std::function<int32_t(int32_t handle)> call;
     Lines wire;
+    // The door refuses every command after this many; the call then gives the refusal's
+    // status instead of `expected`.
+    int refused_after = -1;
     int32_t expected = 0;
 };
 
@@ -29,20 +29,18 @@ void PrintTo(const WireCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class CommandWire : public ::testing::TestWithParam<std::tuple<Transport, WireCase>> {
+class CommandWire : public ::testing::TestWithParam<std::tuple<Transport, WireCase>>,
+                    public Connected {
   protected:
-    void SetUp() override {
-        sim = std::make_unique<SimConnection>(std::get<0>(GetParam()));
-        ASSERT_EQ(sim->connect(), 0);
-        sim->clear_log();
-    }
-    std::unique_ptr<SimConnection> sim;
+    void SetUp() override { connect(std::get<0>(GetParam())); }
 };
 
 TEST_P(CommandWire, SendsExactlyTheseLines) {
     const WireCase& c = std::get<1>(GetParam());
-    EXPECT_EQ(c.call(sim->handle()), c.expected);
-    EXPECT_EQ(sim->log(), c.wire);
+    const int32_t expected = c.refused_after < 0 ? c.expected : refuse_after(*sim, c.refused_after);
+    EXPECT_EQ(c.call(handle()), expected);
+    EXPECT_EQ(zk7416_last_status(), expected);
+    EXPECT_EQ(log(), c.wire);
 }
 
 int32_t set_name(int32_t h, int32_t block, const char* name) {
@@ -81,7 +79,22 @@ const WireCase kWireCases[] = {
     {"temperature_manual_checked_last",
      CALL(zk7416_set_config_temp_compensation(h, 1, 0, 9999.9, 1e6)),
      {"SENS:TCOM:STAT 1", "sens:tcom MAN", "SENS:TCOM:TEMP:REF 9999.900000"},
+     -1,
      -5},
+    // The first failing command ends a sequence with its status, before the check of the
+    // manual temperature and before the acknowledge query of a limit set.
+    {"refused_command_ends_the_sequence",
+     CALL(zk7416_set_config_meas(h, 0, 1, 0, 0, 0, 0, 0)),
+     {"SENSE:AVER:TCON MOV", "sens:aver:coun 1"},
+     2},
+    {"refused_command_before_the_manual_temperature",
+     CALL(zk7416_set_config_temp_compensation(h, 1, 0, 20.0, 1e6)),
+     {"SENS:TCOM:STAT 1"},
+     1},
+    {"refused_limit_before_the_acknowledge_query",
+     CALL(zk7416_set_config_4_limit_comparator(h, 1.0, 2.0, 3.0, 4.0)),
+     {"CALC:LIM:COUN 4", "CALC:LIM:GW1 1.000000", "CALC:LIM:GW2 2.000000"},
+     3},
     {"pt100_scale",
      CALL(zk7416_set_config_scale_pt100(h, 100.0, 0.00385, -0.5)),
      {"SCAL:PT100 100.000000,0.003850,-0.500000"}},
@@ -188,42 +201,16 @@ TEST_P(Wire, NamesAndLabelsArePreparedInTheCallersBuffer) {
 }
 
 TEST_P(Wire, AccessLocksGoOutInTheInstrumentsOrderEachFromItsOwnArgument) {
-    // Keywords in send order, with the argument position (0-based) each comes from.
-    const std::pair<const char*, int> order[] = {
-        {"meas", 0},      {"expr", 1},      {"prin", 2},      {"comp", 3},  {"mem", 5},
-        {"comm", 6},      {"cont", 4},      {"stat", 7},      {"reg", 8},   {"cal", 11},
-        {"dat", 10},      {"scal", 9},      {"date", 12},     {"fast", 13}, {"lim:conf", 14},
-        {"lim:eval", 15}, {"env:conf", 16}, {"env:eval", 17}, {"manr", 18}};
     for (int set = 0; set < 19; ++set) {
         int32_t f[19] = {};
         f[set] = 1;
         clear_log();
         ASSERT_EQ(access(handle(), f), 0);
         Lines expected;
-        for (const auto& [keyword, argument] : order)
+        for (const auto& [keyword, argument] : kAccessLocks)
             expected.push_back(std::string("acc:") + keyword + (argument == set ? " 1" : " 0"));
         EXPECT_EQ(log(), expected) << "argument " << set << " set";
     }
-}
-
-TEST_P(Wire, TheFirstFailingCommandEndsTheSequenceWithItsStatus) {
-    int32_t refused = refuse_after(*sim, 2);
-    EXPECT_EQ(zk7416_set_config_meas(handle(), 0, 1, 0, 0, 0, 0, 0), refused);
-    EXPECT_EQ(zk7416_last_status(), refused);
-    EXPECT_EQ(log(), (Lines{"SENSE:AVER:TCON MOV", "sens:aver:coun 1"}));
-}
-
-TEST_P(Wire, AFailureBeforeTheManualTemperatureLeavesItUnsent) {
-    int32_t refused = refuse_after(*sim, 1);
-    EXPECT_EQ(zk7416_set_config_temp_compensation(handle(), 1, 0, 20.0, 1e6), refused)
-        << "the transport failure comes before the check of the manual value";
-    EXPECT_EQ(log(), (Lines{"SENS:TCOM:STAT 1"}));
-}
-
-TEST_P(Wire, AFailingLimitEndsTheSetBeforeTheAcknowledgeQuery) {
-    int32_t refused = refuse_after(*sim, 3);
-    EXPECT_EQ(zk7416_set_config_4_limit_comparator(handle(), 1.0, 2.0, 3.0, 4.0), refused);
-    EXPECT_EQ(log(), (Lines{"CALC:LIM:COUN 4", "CALC:LIM:GW1 1.000000", "CALC:LIM:GW2 2.000000"}));
 }
 
 DRIVER_ON_BOTH_TRANSPORTS(Wire);

@@ -7,7 +7,7 @@
 #include "driver/zk7416_internal.h"
 #include "platform/gpib_library.h"
 #include "sim/gpib_bus.h"
-#include "tests/driver/sim_connection.h"
+#include "tests/driver/driver_fixture.h"
 
 namespace driver_test {
 namespace {
@@ -15,63 +15,66 @@ namespace {
 using tarvolux::sim::GpibFault;
 using tarvolux::sim::InterfaceEvent;
 
-TEST(GpibInit, IdentifiesAndEnablesTheServiceRequestsTheMeasurementWaitNeeds) {
-    SimConnection sim(Transport::Gpib);
-    ASSERT_EQ(sim.connect(), 0);
+struct InitCase {
+    const char* name;
+    Transport transport;
+    int32_t reset;
+    Lines wire;
+};
+
+const InitCase kInitCases[] = {
+    {"Rs232", Transport::Rs232, 0, {"*IDN?"}},
+    {"Rs232Reset", Transport::Rs232, 1, {"*RST", "*IDN?"}},
+    // GPIB enables the service requests the measurement wait needs.
+    {"Gpib", Transport::Gpib, 0, {"*IDN?", "STAT:OPER:ENAB 256", "STAT:QUES:ENAB 528", "*SRE 136"}},
+    // A reset clears the device first, then resets and clears the status.
+    {"GpibReset",
+     Transport::Gpib,
+     1,
+     {"*RST", "*CLS", "*IDN?", "STAT:OPER:ENAB 256", "STAT:QUES:ENAB 528", "*SRE 136"}},
+};
+
+class Init : public ::testing::TestWithParam<InitCase> {};
+
+TEST_P(Init, SendsItsSequenceAndGivesTheIdentificationWithoutCrLf) {
+    const InitCase& c = GetParam();
+    SimConnection sim(c.transport);
+    ASSERT_EQ(sim.connect(c.reset), 0);
     EXPECT_EQ(sim.handle(), 1);
-    EXPECT_EQ(sim.log(), (std::vector<std::string>{"*IDN?", "STAT:OPER:ENAB 256",
-                                                   "STAT:QUES:ENAB 528", "*SRE 136"}));
+    EXPECT_EQ(sim.log(), c.wire);
     EXPECT_NE(sim.idn().find("7416"), std::string::npos);
-    EXPECT_EQ(sim.idn().find('\r'), std::string::npos) << "CR LF is stripped";
-    EXPECT_EQ(zk7416::serial_transport, 0);
+    EXPECT_EQ(sim.idn().find('\r'), std::string::npos);
+    EXPECT_EQ(zk7416::serial_transport, c.transport == Transport::Rs232 ? 1 : 0);
+    if (c.transport == Transport::Gpib && c.reset) {
+        auto events = sim.instrument().interface_log();
+        ASSERT_EQ(events.size(), 1u);
+        EXPECT_EQ(events[0].event, InterfaceEvent::DeviceClear);
+        EXPECT_EQ(events[0].after_commands, 0u) << "device clear comes before *RST";
+    }
 }
 
-TEST(GpibInit, ResetClearsTheDeviceThenResetsAndClearsStatus) {
-    SimConnection sim(Transport::Gpib);
-    ASSERT_EQ(sim.connect(1), 0);
-    EXPECT_EQ(sim.log(), (std::vector<std::string>{"*RST", "*CLS", "*IDN?", "STAT:OPER:ENAB 256",
-                                                   "STAT:QUES:ENAB 528", "*SRE 136"}));
-    auto events = sim.instrument().interface_log();
-    ASSERT_EQ(events.size(), 1u);
-    EXPECT_EQ(events[0].event, InterfaceEvent::DeviceClear);
-    EXPECT_EQ(events[0].after_commands, 0u) << "device clear comes before *RST";
-}
+INSTANTIATE_TEST_SUITE_P(Connection, Init, ::testing::ValuesIn(kInitCases), case_name);
 
-TEST(SerialInit, SendsOnlyTheIdentificationOrResetFirst) {
-    SimConnection plain(Transport::Rs232);
-    ASSERT_EQ(plain.connect(), 0);
-    EXPECT_EQ(plain.log(), (std::vector<std::string>{"*IDN?"}));
-    EXPECT_EQ(zk7416::serial_transport, 1);
-    EXPECT_NE(plain.idn().find("7416"), std::string::npos);
-}
+using GpibConnection = OnGpib;
+using SerialConnection = OnRs232;
 
-TEST(SerialInit, ResetSendsRstBeforeTheIdentification) {
-    SimConnection sim(Transport::Rs232);
-    ASSERT_EQ(sim.connect(1), 0);
-    EXPECT_EQ(sim.log(), (std::vector<std::string>{"*RST", "*IDN?"}));
-}
-
-TEST(SlotReuse, SameGpibAddressKeepsSlotAndDeviceButCounts) {
-    SimConnection sim(Transport::Gpib);
-    ASSERT_EQ(sim.connect(), 0);
+TEST_F(GpibConnection, TheSameAddressKeepsSlotAndDeviceButCounts) {
     int32_t device = zk7416::instr_device[1];
     int32_t count = zk7416::instr_count;
     char idn[300];
-    int32_t handle = 0;
-    ASSERT_EQ(zk7416_init_gpib(kGpibAddress, 13, 0, idn, &handle), 0);
-    EXPECT_EQ(handle, 1);
+    int32_t again = 0;
+    ASSERT_EQ(zk7416_init_gpib(kGpibAddress, 13, 0, idn, &again), 0);
+    EXPECT_EQ(again, 1);
     EXPECT_EQ(zk7416::instr_device[1], device) << "no new device for the same address";
     EXPECT_EQ(zk7416::instr_count, count + 1);
 }
 
-TEST(SlotReuse, SameSerialPortKeepsSlotWithoutReopening) {
-    SimConnection sim(Transport::Rs232);
-    ASSERT_EQ(sim.connect(), 0);
+TEST_F(SerialConnection, TheSamePortKeepsSlotWithoutReopening) {
     int32_t count = zk7416::instr_count;
     char idn[300];
-    int32_t handle = 0;
-    ASSERT_EQ(zk7416_init_serial(kComPort, 19200, 2.0, idn, 0, &handle), 0);
-    EXPECT_EQ(handle, sim.handle());
+    int32_t again = 0;
+    ASSERT_EQ(zk7416_init_serial(kComPort, 19200, 2.0, idn, 0, &again), 0);
+    EXPECT_EQ(again, handle());
     EXPECT_EQ(zk7416::instr_count, count) << "a re-used port is not opened again";
 }
 
@@ -89,36 +92,29 @@ TEST(SlotLimit, TenGpibConnectionsThenNoFreeSlot) {
     EXPECT_EQ(handle, 99);
     // All ten devices stay usable: opening the later ones must not have closed the
     // earlier ones.
-    for (int32_t slot = 1; slot <= 10; ++slot)
-        EXPECT_EQ(zk7416_send_scpi(slot, "*CLS"), 0) << slot;
+    for (int32_t slot = 1; slot <= 10; ++slot) EXPECT_EQ(zk7416_send_scpi(slot, "*CLS"), 0) << slot;
 }
 
-TEST(Close, ClosingTwiceIsRefusedPerTransport) {
-    SimConnection serial(Transport::Rs232);
-    ASSERT_EQ(serial.connect(), 0);
-    EXPECT_EQ(zk7416_close(serial.handle()), 0);
-    EXPECT_EQ(zk7416_close(serial.handle()), ZK7416_ERR_NOTHING_TO_CLOSE);
+TEST_F(SerialConnection, ClosingTwiceIsRefused) {
+    EXPECT_EQ(zk7416_close(handle()), 0);
+    EXPECT_EQ(zk7416_close(handle()), ZK7416_ERR_NOTHING_TO_CLOSE);
 }
 
-TEST(Close, GpibCloseOfAnEmptySlotReportsNoDevice) {
-    SimConnection sim(Transport::Gpib);
-    ASSERT_EQ(sim.connect(), 0);
+TEST_F(GpibConnection, CloseOfAnEmptySlotReportsNoDevice) {
     int32_t count = zk7416::instr_count;
-    EXPECT_EQ(zk7416_close(sim.handle()), 0);
+    EXPECT_EQ(zk7416_close(handle()), 0);
     EXPECT_EQ(zk7416::instr_count, count - 1);
-    EXPECT_EQ(zk7416_close(sim.handle()), ZK7416_ERR_DEVICE_CLOSED);
-    EXPECT_EQ(zk7416_send_scpi(sim.handle(), "*CLS"), ZK7416_ERR_WRITE)
+    EXPECT_EQ(zk7416_close(handle()), ZK7416_ERR_DEVICE_CLOSED);
+    EXPECT_EQ(zk7416_send_scpi(handle(), "*CLS"), ZK7416_ERR_WRITE)
         << "a closed slot sends nothing";
 }
 
-TEST(Close, TheTransportFlagDecidesWhichTableIsClosed) {
-    SimConnection sim(Transport::Rs232);
-    ASSERT_EQ(sim.connect(), 0);
+TEST_F(SerialConnection, TheTransportFlagDecidesWhichTableIsClosed) {
     // A refused GPIB init still switches the driver to GPIB; the serial slot is then
     // out of reach of zk7416_close.
     EXPECT_EQ(zk7416_init_gpib(99, 13, 0, nullptr, nullptr), -1);
-    EXPECT_EQ(zk7416_close(sim.handle()), ZK7416_ERR_DEVICE_CLOSED);
-    EXPECT_NE(zk7416::instr_port[sim.handle()], 0);
+    EXPECT_EQ(zk7416_close(handle()), ZK7416_ERR_DEVICE_CLOSED);
+    EXPECT_NE(zk7416::instr_port[handle()], 0);
 }
 
 struct GpibSetupFault {
@@ -154,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
                       GpibSetupFault{"Clear", GpibFault::ClearError, 1, ZK7416_ERR_DEVICE_CLEAR},
                       GpibSetupFault{"Write", GpibFault::WriteError, 0, ZK7416_ERR_WRITE},
                       GpibSetupFault{"Read", GpibFault::ReadTimeout, 0, ZK7416_ERR_READ}),
-    [](const auto& info) { return std::string(info.param.name); });
+    case_name);
 
 TEST(GpibLibrary, AMissingLibraryGivesNoFreeSlotAndALaterGoodOneWorks) {
     SimConnection sim(Transport::Gpib);
@@ -173,24 +169,20 @@ TEST(GpibLibrary, ALibraryWithoutTheNi4882CallsIsRefused) {
     EXPECT_NE(platform::gpib::load_error().find("unvollständig"), std::string::npos);
 }
 
-TEST(GoToLocal, ReachesTheInstrumentOrReportsItsFailure) {
-    SimConnection sim(Transport::Gpib);
-    ASSERT_EQ(sim.connect(), 0);
-    EXPECT_EQ(zk7416_local_gpib(sim.handle()), 0);
-    EXPECT_TRUE(sim.instrument().local());
-    sim.bus().faults().arm(GpibFault::LocalError);
-    EXPECT_EQ(zk7416_local_gpib(sim.handle()), ZK7416_ERR_GO_TO_LOCAL);
+TEST_F(GpibConnection, GoToLocalReachesTheInstrumentOrReportsItsFailure) {
+    EXPECT_EQ(zk7416_local_gpib(handle()), 0);
+    EXPECT_TRUE(sim->instrument().local());
+    sim->bus().faults().arm(GpibFault::LocalError);
+    EXPECT_EQ(zk7416_local_gpib(handle()), ZK7416_ERR_GO_TO_LOCAL);
     EXPECT_EQ(zk7416_local_gpib(2), ZK7416_ERR_DEVICE_CLOSED);
 }
 
-TEST(SerialPoll, ReturnsTheStatusByteOrItsFailure) {
-    SimConnection sim(Transport::Gpib);
-    ASSERT_EQ(sim.connect(), 0);
+TEST_F(GpibConnection, SerialPollReturnsTheStatusByteOrItsFailure) {
     int32_t stb = -1;
-    EXPECT_EQ(zk7416_spoll(sim.handle(), &stb), 0);
+    EXPECT_EQ(zk7416_spoll(handle(), &stb), 0);
     EXPECT_EQ(stb, 0);
-    sim.bus().faults().arm(GpibFault::SerialPollError);
-    EXPECT_EQ(zk7416_spoll(sim.handle(), &stb), ZK7416_ERR_SERIAL_POLL);
+    sim->bus().faults().arm(GpibFault::SerialPollError);
+    EXPECT_EQ(zk7416_spoll(handle(), &stb), ZK7416_ERR_SERIAL_POLL);
     // An unchecked handle outside the table is a failed poll, not a stray read.
     EXPECT_EQ(zk7416_spoll(42, &stb), ZK7416_ERR_SERIAL_POLL);
 }

@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 #include "driver/zk7416.h"
-#include "tests/driver/sim_connection.h"
+#include "tests/driver/driver_fixture.h"
 
 namespace driver_test {
 namespace {

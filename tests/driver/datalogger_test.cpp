@@ -7,18 +7,12 @@
 #include <vector>
 
 #include "driver/zk7416.h"
-#include "tests/driver/sim_connection.h"
-#include "tests/driver/wire_faults.h"
+#include "tests/driver/driver_fixture.h"
 
 namespace driver_test {
 namespace {
 
-using Lines = std::vector<std::string>;
-
-class Datalogger : public DriverOnSim {
-  protected:
-    void answer(const std::string& header, const std::string& text) { script(*sim, header, text); }
-};
+using Datalogger = DriverOnSim;
 
 // A text field of `size` bytes followed by guard bytes that must stay untouched.
 struct Field {

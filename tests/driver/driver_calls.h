@@ -26,6 +26,18 @@ inline int32_t printer_mode(int32_t h, int32_t temperature, int32_t date, int32_
                                           minutes, seconds);
 }
 
+// The nineteen access locks in the order the instrument gets them, each with the
+// position (from 0) of its argument in the driver's calls.
+struct AccessLock {
+    const char* keyword;
+    int argument;
+};
+inline constexpr AccessLock kAccessLocks[] = {
+    {"meas", 0},      {"expr", 1},      {"prin", 2},      {"comp", 3},  {"mem", 5},
+    {"comm", 6},      {"cont", 4},      {"stat", 7},      {"reg", 8},   {"cal", 11},
+    {"dat", 10},      {"scal", 9},      {"date", 12},     {"fast", 13}, {"lim:conf", 14},
+    {"lim:eval", 15}, {"env:conf", 16}, {"env:eval", 17}, {"manr", 18}};
+
 // The nineteen access locks from an array in argument order.
 inline int32_t access(int32_t h, const int32_t (&f)[19]) {
     return zk7416_set_config_device_access(h, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8],

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/zk7416.h"
-#include "tests/driver/sim_connection.h"
+#include "tests/driver/driver_fixture.h"
 
 namespace driver_test {
 namespace {
@@ -11,7 +11,7 @@ using ErrorQueue = DriverOnSim;
 
 TEST_P(ErrorQueue, AnEmptyQueueTakesOneQuery) {
     EXPECT_EQ(zk7416_system_error(handle()), 0);
-    EXPECT_EQ(log(), (std::vector<std::string>{":SYSTEM:ERROR?"}));
+    EXPECT_EQ(log(), (Lines{":SYSTEM:ERROR?"}));
 }
 
 TEST_P(ErrorQueue, TheOldestErrorIsReportedAndTheQueueEmptied) {
@@ -19,18 +19,18 @@ TEST_P(ErrorQueue, TheOldestErrorIsReportedAndTheQueueEmptied) {
     ASSERT_EQ(zk7416_send_scpi(handle(), "*SRE"), 0);           // -109, missing parameter
     clear_log();
     EXPECT_EQ(zk7416_system_error(handle()), -113);
-    EXPECT_EQ(log(), (std::vector<std::string>(3, ":SYSTEM:ERROR?")));
+    EXPECT_EQ(log(), (Lines(3, ":SYSTEM:ERROR?")));
     EXPECT_EQ(zk7416_system_error(handle()), 0) << "the queue was emptied";
 }
 
 TEST_P(ErrorQueue, ExecutionErrorCheckReadsTheQueueOnlyWhenEsrSaysSo) {
     EXPECT_EQ(zk7416_get_exe_error(handle()), 0);
-    EXPECT_EQ(log(), (std::vector<std::string>{"*ESR?"}));
+    EXPECT_EQ(log(), (Lines{"*ESR?"}));
 
     ASSERT_EQ(zk7416_send_scpi(handle(), "BOGUS"), 0);
     clear_log();
     EXPECT_EQ(zk7416_get_exe_error(handle()), -113);
-    EXPECT_EQ(log(), (std::vector<std::string>{"*ESR?", ":SYSTEM:ERROR?", ":SYSTEM:ERROR?"}));
+    EXPECT_EQ(log(), (Lines{"*ESR?", ":SYSTEM:ERROR?", ":SYSTEM:ERROR?"}));
 }
 
 TEST_P(ErrorQueue, RegisterReadsParseTheirAnswers) {

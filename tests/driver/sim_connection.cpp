@@ -61,14 +61,4 @@ void SimConnection::clear_log() {
     instrument_->clear_logs();
 }
 
-void DriverOnSim::SetUp() {
-    sim = std::make_unique<SimConnection>(GetParam());
-    ASSERT_EQ(sim->connect(), 0);
-    sim->clear_log();
-}
-
-void DriverOnSim::TearDown() {
-    sim.reset();
-}
-
 }  // namespace driver_test

@@ -61,23 +61,4 @@ class SimConnection {
     std::string idn_;
 };
 
-// Fixture for tests that run unchanged over both transports.
-class DriverOnSim : public ::testing::TestWithParam<Transport> {
-  protected:
-    void SetUp() override;
-    void TearDown() override;
-
-    int32_t handle() const { return sim->handle(); }
-    std::vector<std::string> log() const { return sim->log(); }
-    void clear_log() { sim->clear_log(); }
-
-    std::unique_ptr<SimConnection> sim;
-};
-
-#define DRIVER_ON_BOTH_TRANSPORTS(Suite)                                                    \
-    INSTANTIATE_TEST_SUITE_P(                                                               \
-        Transports, Suite,                                                                  \
-        ::testing::Values(::driver_test::Transport::Rs232, ::driver_test::Transport::Gpib), \
-        ::driver_test::transport_name)
-
 }  // namespace driver_test

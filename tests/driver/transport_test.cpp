@@ -8,7 +8,7 @@
 #include "driver/zk7416.h"
 #include "sim/block_protocol.h"
 #include "sim/gpib_bus.h"
-#include "tests/driver/sim_connection.h"
+#include "tests/driver/driver_fixture.h"
 
 namespace driver_test {
 namespace {
@@ -24,7 +24,7 @@ TEST_P(MessageLayer, CommandsAndQueriesArriveAsSingleLines) {
     std::memset(answer, 'x', sizeof answer);
     EXPECT_EQ(zk7416_receive_scpi(handle(), "*ESR?", answer), 0);
     EXPECT_STREQ(answer, "0") << "the answer arrives without its CR LF";
-    EXPECT_EQ(log(), (std::vector<std::string>{"*CLS", "*ESR?"}));
+    EXPECT_EQ(log(), (Lines{"*CLS", "*ESR?"}));
 }
 
 TEST_P(MessageLayer, AnswersLongerThanTheBufferAreCutAndTheNextExchangeIsClean) {
@@ -52,21 +52,14 @@ struct SerialCase {
     int32_t expected;
 };
 
-class SerialHandshake : public ::testing::TestWithParam<SerialCase> {
-  protected:
-    void SetUp() override {
-        sim = std::make_unique<SimConnection>(Transport::Rs232);
-        ASSERT_EQ(sim->connect(), 0);
-    }
-    std::unique_ptr<SimConnection> sim;
-};
+class SerialHandshake : public OnRs232, public ::testing::WithParamInterface<SerialCase> {};
 
 TEST_P(SerialHandshake, GivesItsStatusAndTheConnectionStaysUsable) {
     const auto& c = GetParam();
     sim->serial_door().faults().arm(c.fault);
     char answer[300] = "unchanged";
-    int32_t status = c.query ? zk7416_receive_scpi(sim->handle(), "*SRE?", answer)
-                             : zk7416_send_scpi(sim->handle(), "*CLS");
+    int32_t status = c.query ? zk7416_receive_scpi(handle(), "*SRE?", answer)
+                             : zk7416_send_scpi(handle(), "*CLS");
     EXPECT_EQ(status, c.expected);
     EXPECT_EQ(zk7416_last_status(), c.expected);
     if (c.expected != 0) {
@@ -75,62 +68,54 @@ TEST_P(SerialHandshake, GivesItsStatusAndTheConnectionStaysUsable) {
         EXPECT_STREQ(answer, "0");
     }
 
-    EXPECT_EQ(zk7416_receive_scpi(sim->handle(), "*IDN?", answer), 0);
+    EXPECT_EQ(zk7416_receive_scpi(handle(), "*IDN?", answer), 0);
     EXPECT_NE(std::string(answer).find("7416"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rs232, SerialHandshake,
-    ::testing::Values(SerialCase{"NakToCommand", SerialFault::NakCommand, false, ZK7416_NAK},
-                      SerialCase{"EotToCommand", SerialFault::EotCommand, false, ZK7416_EOT},
-                      SerialCase{"SilenceAfterCommand", SerialFault::SilentCommand, false,
-                                 ZK7416_ERR_READ},
-                      SerialCase{"GarbageInsteadOfAck", SerialFault::GarbageAck, false, 0},
-                      SerialCase{"EotToResponseRequest", SerialFault::EotResponse, true,
-                                 ZK7416_EOT},
-                      SerialCase{"SilenceToResponseRequest", SerialFault::SilentResponse, true,
-                                 ZK7416_ERR_READ},
-                      SerialCase{"ResponseWithoutEtx", SerialFault::CutResponse, true,
-                                 ZK7416_ERR_READ},
-                      SerialCase{"NoClosingEot", SerialFault::NoClosingEot, true, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(
+        SerialCase{"NakToCommand", SerialFault::NakCommand, false, ZK7416_NAK},
+        SerialCase{"EotToCommand", SerialFault::EotCommand, false, ZK7416_EOT},
+        SerialCase{"SilenceAfterCommand", SerialFault::SilentCommand, false, ZK7416_ERR_READ},
+        SerialCase{"GarbageInsteadOfAck", SerialFault::GarbageAck, false, 0},
+        SerialCase{"EotToResponseRequest", SerialFault::EotResponse, true, ZK7416_EOT},
+        SerialCase{"SilenceToResponseRequest", SerialFault::SilentResponse, true, ZK7416_ERR_READ},
+        SerialCase{"ResponseWithoutEtx", SerialFault::CutResponse, true, ZK7416_ERR_READ},
+        SerialCase{"NoClosingEot", SerialFault::NoClosingEot, true, 0}),
+    case_name);
 
-TEST(GpibTransfer, FailuresAreJudgedPerCallSoOneErrorDoesNotStick) {
-    SimConnection sim(Transport::Gpib);
-    ASSERT_EQ(sim.connect(), 0);
-    sim.clear_log();
-    sim.bus().faults().arm(GpibFault::WriteError);
-    EXPECT_EQ(zk7416_send_scpi(sim.handle(), "*CLS"), ZK7416_ERR_WRITE);
-    EXPECT_EQ(zk7416_send_scpi(sim.handle(), "*CLS"), 0);
+using GpibTransfer = OnGpib;
+
+TEST_F(GpibTransfer, FailuresAreJudgedPerCallSoOneErrorDoesNotStick) {
+    sim->bus().faults().arm(GpibFault::WriteError);
+    EXPECT_EQ(zk7416_send_scpi(handle(), "*CLS"), ZK7416_ERR_WRITE);
+    EXPECT_EQ(zk7416_send_scpi(handle(), "*CLS"), 0);
 
     char answer[300] = "unchanged";
-    sim.bus().faults().arm(GpibFault::ReadTimeout);
-    EXPECT_EQ(zk7416_receive_scpi(sim.handle(), "*SRE?", answer), ZK7416_ERR_READ);
-    EXPECT_EQ(zk7416_receive_scpi(sim.handle(), "*SRE?", answer), 0);
+    sim->bus().faults().arm(GpibFault::ReadTimeout);
+    EXPECT_EQ(zk7416_receive_scpi(handle(), "*SRE?", answer), ZK7416_ERR_READ);
+    EXPECT_EQ(zk7416_receive_scpi(handle(), "*SRE?", answer), 0);
     EXPECT_STREQ(answer, "136");
-    EXPECT_EQ(sim.log(), (std::vector<std::string>{"*CLS", "*SRE?", "*SRE?"}));
+    EXPECT_EQ(log(), (Lines{"*CLS", "*SRE?", "*SRE?"}));
 }
 
-TEST(GpibTransfer, AQueryWithoutAnswerTimesOut) {
-    SimConnection sim(Transport::Gpib);
-    ASSERT_EQ(sim.connect(), 0);
+TEST_F(GpibTransfer, AQueryWithoutAnswerTimesOut) {
     char answer[300] = "unchanged";
     // A command, not a query: the instrument has nothing to send.
-    EXPECT_EQ(zk7416_receive_scpi(sim.handle(), "*CLS", answer), ZK7416_ERR_READ);
-    EXPECT_EQ(zk7416_receive_scpi(sim.handle(), "*SRE?", answer), 0);
+    EXPECT_EQ(zk7416_receive_scpi(handle(), "*CLS", answer), ZK7416_ERR_READ);
+    EXPECT_EQ(zk7416_receive_scpi(handle(), "*SRE?", answer), 0);
 }
 
-TEST(GpibTransfer, ReadsStopAtTheirCountAndStripTwoBytes) {
-    SimConnection sim(Transport::Gpib);
-    ASSERT_EQ(sim.connect(), 0);
-    ASSERT_EQ(zk7416_write_msg_gpib(sim.handle(), "*SRE?\n", 6), 0);
+TEST_F(GpibTransfer, ReadsStopAtTheirCountAndStripTwoBytes) {
+    ASSERT_EQ(zk7416_write_msg_gpib(handle(), "*SRE?\n", 6), 0);
     char buffer[8];
     std::memset(buffer, 'x', sizeof buffer);
     // "136\r\n" read four bytes at a time: the driver takes two of them for CR LF.
-    EXPECT_EQ(zk7416_read_msg_gpib(sim.handle(), buffer, 4), 0);
+    EXPECT_EQ(zk7416_read_msg_gpib(handle(), buffer, 4), 0);
     EXPECT_STREQ(buffer, "13");
     // The rest of the answer, one byte: too short to carry text.
-    EXPECT_EQ(zk7416_read_msg_gpib(sim.handle(), buffer, 1), 0);
+    EXPECT_EQ(zk7416_read_msg_gpib(handle(), buffer, 1), 0);
     EXPECT_STREQ(buffer, "");
 }
 

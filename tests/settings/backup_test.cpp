@@ -20,14 +20,8 @@ std::vector<std::string> numbered(const std::string& text, int from, int to) {
     return lines;
 }
 
-class Backup : public TransferTest {
+class Backup : public ConnectedTransferTest {
   protected:
-    void SetUp() override {
-        TransferTest::SetUp();
-        connect();
-        rec::device.new_firmware = 1;
-    }
-
     std::vector<std::string> sent_lines(std::string_view prefix) const {
         std::vector<std::string> lines;
         for (const auto& line : log())
@@ -60,14 +54,19 @@ class Backup : public TransferTest {
         EXPECT_EQ(query("sens:aver:coun?"), std::to_string(count)) << "memory " << memory;
     }
 
-    void expect_restore_progress() {
-        EXPECT_EQ(progress_labels(ProgressEventKind::Show),
-                  (std::vector<std::string>{"Schreibe Geräteeinstellung Nr. 0",
-                                            "Übertragen der geladenen Einstellungen"}));
-        EXPECT_EQ(progress_labels(ProgressEventKind::Label),
-                  numbered("Schreibe Geräteeinstellung Nr. ", 1, 31));
-        EXPECT_EQ(progress_numbers(ProgressEventKind::Maximum), std::vector<int>(31, 89));
-        EXPECT_EQ(progress_numbers(ProgressEventKind::Hide).size(), 2u);
+    // One panel counts the rounds over the memories with `verb`, each round's steps up to
+    // `steps`; a second one shows the final upload.
+    void expect_round_progress(const std::string& verb, int steps) {
+        const std::string label = verb + " Geräteeinstellung Nr. ";
+        EXPECT_EQ(
+            progress_labels(ProgressEventKind::Show),
+            (std::vector<std::string>{label + "0", "Übertragen der geladenen Einstellungen"}));
+        EXPECT_EQ(progress_numbers(ProgressEventKind::Show), (std::vector<int>{89, 89}));
+        EXPECT_EQ(progress_labels(ProgressEventKind::Label), numbered(label, 1, 31));
+        EXPECT_EQ(progress_numbers(ProgressEventKind::Maximum), std::vector<int>(31, steps));
+        expect_progress_closed(2);
+        ASSERT_FALSE(backend.busy_events().empty());
+        EXPECT_FALSE(backend.busy_events().back());
     }
 };
 
@@ -99,29 +98,17 @@ TEST_F(Backup, ReadsEveryMemoryIntoItsSetOfTheFile) {
     std::vector<std::string> recalls = numbered("*RCL ", 0, 31);
     recalls.push_back("*RCL 0");
     EXPECT_EQ(sent_lines("*RCL"), recalls);
-    EXPECT_EQ(sent("mem:stat:name? "), 33u + 33u);  // round 0 and the final upload
-    EXPECT_EQ(sent("DAT:SIZE? 0"), 2u);
-    EXPECT_EQ(sent("*SAV"), 0u);
+    // Blocks and labels in round 0 and in the final upload only.
+    expect_sent({{"mem:stat:name? ", 33 + 33}, {"DAT:SIZE? 0", 2}, {"*SAV", 0}});
 
-    auto dialogs = popups(PopupKind::FileSelection);
-    ASSERT_EQ(dialogs.size(), 1u);
-    EXPECT_EQ(dialogs[0].file.title, "Backup-Datei erstellen");
-    EXPECT_EQ(dialogs[0].file.file_spec, ".bak");
-    EXPECT_EQ(dialogs[0].file.mode, ui::FileMode::Save);
-    EXPECT_EQ(dialogs[0].file.start_folder, config_folder());
+    const ui::FileSelection dialog = only_popup(PopupKind::FileSelection).file;
+    EXPECT_EQ(dialog.title, "Backup-Datei erstellen");
+    EXPECT_EQ(dialog.file_spec, ".bak");
+    EXPECT_EQ(dialog.mode, ui::FileMode::Save);
+    EXPECT_EQ(dialog.start_folder, config_folder());
     EXPECT_TRUE(std::filesystem::is_directory(config_folder()));
     EXPECT_TRUE(popups(PopupKind::Message).empty());
-
-    EXPECT_EQ(progress_labels(ProgressEventKind::Show),
-              (std::vector<std::string>{"Lese Geräteeinstellung Nr. 0",
-                                        "Übertragen der geladenen Einstellungen"}));
-    EXPECT_EQ(progress_numbers(ProgressEventKind::Show), (std::vector<int>{89, 89}));
-    EXPECT_EQ(progress_labels(ProgressEventKind::Label),
-              numbered("Lese Geräteeinstellung Nr. ", 1, 31));
-    EXPECT_EQ(progress_numbers(ProgressEventKind::Maximum), std::vector<int>(31, 25));
-    EXPECT_EQ(progress_numbers(ProgressEventKind::Hide).size(), 2u);
-    ASSERT_FALSE(backend.busy_events().empty());
-    EXPECT_FALSE(backend.busy_events().back());
+    expect_round_progress("Lese", 25);
 }
 
 TEST_F(Backup, RestoreAsksTheDataloggerQuestionOnceAndStoresEveryMemory) {
@@ -132,25 +119,21 @@ TEST_F(Backup, RestoreAsksTheDataloggerQuestionOnceAndStoresEveryMemory) {
 
     ASSERT_EQ(settings::LoadBackupFile(), 1);
 
-    auto questions = popups(PopupKind::ThreeButton);
-    ASSERT_EQ(questions.size(), 1u);
-    EXPECT_EQ(questions[0].title, "Backup-Datei laden");
-    EXPECT_EQ(questions[0].text, "Wollen Sie die Konfiguration in das Gerät übertragen?");
-    EXPECT_EQ(questions[0].buttons, (std::vector<std::string>{"Ja", "Nein", "Abbrechen"}));
-    EXPECT_EQ(questions[0].enter_button, 1);
-    EXPECT_EQ(questions[0].escape_button, 3);
-    auto datalogger_questions = popups(PopupKind::Question);
-    ASSERT_EQ(datalogger_questions.size(), 1u);
-    EXPECT_EQ(datalogger_questions[0].title, "Frage :");
-    EXPECT_TRUE(datalogger_questions[0].text.starts_with("Sollen sämtliche Datalogger"));
+    const ui::PopupRecord question = only_popup(PopupKind::ThreeButton);
+    EXPECT_EQ(question.title, "Backup-Datei laden");
+    EXPECT_EQ(question.text, "Wollen Sie die Konfiguration in das Gerät übertragen?");
+    EXPECT_EQ(question.buttons, (std::vector<std::string>{"Ja", "Nein", "Abbrechen"}));
+    EXPECT_EQ(question.enter_button, 1);
+    EXPECT_EQ(question.escape_button, 3);
+    const ui::PopupRecord datalogger_question = only_popup(PopupKind::Question);
+    EXPECT_EQ(datalogger_question.title, "Frage :");
+    EXPECT_TRUE(datalogger_question.text.starts_with("Sollen sämtliche Datalogger"));
 
     EXPECT_EQ(sent_lines("*SAV"), numbered("*SAV ", 0, 31));
-    EXPECT_EQ(sent("DAT:CLEAR"), 0u);
-    EXPECT_EQ(sent("DAT:STATE:DEF"), 0u);
     // Every round reads blocks and labels back, as does the final upload.
-    EXPECT_EQ(sent("mem:stat:name? "), 33u * 33u);
+    expect_sent({{"DAT:CLEAR", 0}, {"DAT:STATE:DEF", 0}, {"mem:stat:name? ", 33 * 33}});
     for (int memory : {0, 1, 17, 31}) expect_memory_holds_average_count(memory, memory + 1);
-    expect_restore_progress();
+    expect_round_progress("Schreibe", 89);
     EXPECT_TRUE(popups(PopupKind::Message).empty());
 }
 
@@ -169,7 +152,7 @@ TEST_F(Backup, RestoreSendsTheDataloggerOnlyInTheLastRound) {
     EXPECT_NE(position("DAT:STATE:DEF Datei,2"), std::string::npos);
     EXPECT_EQ(query("DAT:STATE:NAME? 2"), "Datei");
     expect_memory_holds_average_count(31, 32);
-    expect_restore_progress();
+    expect_round_progress("Schreibe", 89);
 }
 
 TEST_F(Backup, ShortBackupIsRefusedBeforeAnythingIsSent) {
@@ -184,9 +167,8 @@ TEST_F(Backup, ShortBackupIsRefusedBeforeAnythingIsSent) {
 
     EXPECT_EQ(settings::capture_set(), before);
     EXPECT_TRUE(log().empty());
-    auto messages = popups(PopupKind::Message);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].text.find("keine vollständige Backup-Datei"), std::string::npos);
+    EXPECT_NE(only_popup(PopupKind::Message).text.find("keine vollständige Backup-Datei"),
+              std::string::npos);
     EXPECT_TRUE(backend.progress_events().empty());
 }
 

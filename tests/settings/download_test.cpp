@@ -13,13 +13,11 @@ constexpr const char* DATALOGGER_QUESTION =
     "Sollen sämtliche Datalogger Einstellungen und die Messprogrammnamen auch übertragen "
     "werden?\n\nAchtung : Der Datenlogger wird dann gelöscht!";
 
-class Download : public TransferTest {
+class Download : public ConnectedTransferTest {
   protected:
     // Records as a full upload leaves them, so every value is one the instrument takes.
     void SetUp() override {
-        TransferTest::SetUp();
-        connect();
-        rec::device.new_firmware = 1;
+        ConnectedTransferTest::SetUp();
         ASSERT_EQ(settings::upload_current_state(1), 0);
         uploaded = rec::datalog;
         uploaded_labels = rec::memory;
@@ -40,10 +38,9 @@ class Download : public TransferTest {
     }
 
     void expect_one_datalogger_question() {
-        auto questions = popups(PopupKind::Question);
-        ASSERT_EQ(questions.size(), 1u);
-        EXPECT_EQ(questions[0].title, "Frage :");
-        EXPECT_EQ(questions[0].text, DATALOGGER_QUESTION);
+        const ui::PopupRecord question = only_popup(PopupKind::Question);
+        EXPECT_EQ(question.title, "Frage :");
+        EXPECT_EQ(question.text, DATALOGGER_QUESTION);
     }
 
     // The settings groups go out in either case. Call before any query of the test's own.
@@ -54,7 +51,7 @@ class Download : public TransferTest {
         EXPECT_EQ(rec::print.state, 0);
         EXPECT_TRUE(popups(PopupKind::Message).empty());
         EXPECT_EQ(progress_numbers(ProgressEventKind::Show), std::vector<int>{89});
-        EXPECT_EQ(backend.progress_events().back().kind, ProgressEventKind::Hide);
+        expect_progress_closed(1);
     }
 
     rec::Datalog uploaded{};
@@ -70,17 +67,17 @@ TEST_F(Download, YesClearsTheDataloggerAndWritesEveryBlockAndLabel) {
 
     expect_settings_sent();
     expect_one_datalogger_question();
-    EXPECT_EQ(sent("DAT:CLEAR "), 32u);
-    EXPECT_EQ(sent("DAT:SIZE "), 32u);
-    EXPECT_EQ(sent("DAT:STATE:DEF "), 32u);
-    EXPECT_EQ(sent("mem:stat:def "), 33u);
+    expect_sent({{"DAT:CLEAR ", 32},
+                 {"DAT:SIZE ", 32},
+                 {"DAT:STATE:DEF ", 32},
+                 {"mem:stat:def ", 33},
+                 {"DAT:FILT 4,", 0},
+                 {"DAT:FILT 5,", 1}});
     EXPECT_LT(position("DAT:CLEAR 2"), position("DAT:SIZE 2,400"));
     EXPECT_LT(position("DAT:SIZE 2,400"), position("DAT:STATE:DEF Ofen_3,2"));
     EXPECT_LT(position("DAT:STATE:DEF Ofen_3,2"), position("DAT:FILT 2,XVAL"));
     EXPECT_NE(position("DAT:FILT:XVAL 2,5"), std::string::npos);
     EXPECT_NE(position("mem:stat:def Probe_A,7"), std::string::npos);
-    EXPECT_EQ(sent("DAT:FILT 4,"), 0u);
-    EXPECT_EQ(sent("DAT:FILT 5,"), 1u);
     // The records hold the names as the instrument now holds them.
     EXPECT_EQ(rec::field_text(rec::datalog.block_name[2]), "Ofen_3");
     EXPECT_EQ(rec::field_text(rec::memory.label[7]), "Probe_A");
@@ -101,13 +98,13 @@ TEST_F(Download, NoReadsBlocksAndLabelsBackInsteadOfSendingThem) {
 
     expect_settings_sent();
     expect_one_datalogger_question();
-    EXPECT_EQ(sent("DAT:CLEAR"), 0u);
-    EXPECT_EQ(sent("DAT:SIZE "), 0u);
-    EXPECT_EQ(sent("DAT:STATE:DEF"), 0u);
-    EXPECT_EQ(sent("DAT:FILT "), 0u);
-    EXPECT_EQ(sent("mem:stat:def"), 0u);
-    EXPECT_EQ(sent("DAT:STATE:NAME? "), 32u);
-    EXPECT_EQ(sent("mem:stat:name? "), 33u);
+    expect_sent({{"DAT:CLEAR", 0},
+                 {"DAT:SIZE ", 0},
+                 {"DAT:STATE:DEF", 0},
+                 {"DAT:FILT ", 0},
+                 {"mem:stat:def", 0},
+                 {"DAT:STATE:NAME? ", 32},
+                 {"mem:stat:name? ", 33}});
     // What the file brought is replaced by the instrument's own.
     EXPECT_EQ(rec::datalog.block_size[2], uploaded.block_size[2]);
     EXPECT_EQ(rec::field_text(rec::datalog.block_name[2]), rec::field_text(uploaded.block_name[2]));

@@ -19,13 +19,8 @@ settings::SetImage pattern(unsigned char seed) {
     return image;
 }
 
-class ConfigurationFiles : public TransferTest {
+class ConfigurationFiles : public ConnectedTransferTest {
   protected:
-    void SetUp() override {
-        TransferTest::SetUp();
-        connect();
-    }
-
     void expect_dialog(const ui::PopupRecord& dialog, const std::string& title, ui::FileMode mode) {
         EXPECT_EQ(dialog.file.title, title);
         EXPECT_EQ(dialog.file.file_spec, "*.cfg");

@@ -18,8 +18,7 @@ constexpr int FOREVER = 100000;
 }  // namespace
 
 void TransferTest::SetUp() {
-    ui::set_backend(&backend);
-    settings::apply_set(settings::SetImage{});
+    SettingsTest::SetUp();
     settings::curr_dir = folder.path();
     settings::file_name.clear();
 }
@@ -28,7 +27,7 @@ void TransferTest::TearDown() {
     if (sim) sim->instrument().set_command_listener({});
     sim.reset();
     settings::tarvolux = 0;
-    ui::set_backend(nullptr);
+    SettingsTest::TearDown();
 }
 
 void TransferTest::connect(Transport transport, tarvolux::sim::InstrumentOptions options) {
@@ -36,6 +35,12 @@ void TransferTest::connect(Transport transport, tarvolux::sim::InstrumentOptions
     ASSERT_EQ(sim->connect(), 0);
     settings::tarvolux = sim->handle();
     clear_log();
+}
+
+void ConnectedTransferTest::SetUp() {
+    TransferTest::SetUp();
+    connect();
+    rec::device.new_firmware = 1;
 }
 
 void TransferTest::send(const std::string& command) {
@@ -59,6 +64,23 @@ std::size_t TransferTest::position(std::string_view command) const {
     auto lines = log();
     auto it = std::find(lines.begin(), lines.end(), command);
     return it == lines.end() ? std::string::npos : static_cast<std::size_t>(it - lines.begin());
+}
+
+void TransferTest::expect_sent(
+    std::initializer_list<std::pair<std::string_view, std::size_t>> counts) const {
+    for (const auto& [prefix, count] : counts) EXPECT_EQ(sent(prefix), count) << prefix;
+}
+
+ui::PopupRecord TransferTest::only_popup(ui::PopupKind kind) const {
+    auto found = popups(kind);
+    EXPECT_EQ(found.size(), 1u);
+    return found.empty() ? ui::PopupRecord{} : found.front();
+}
+
+void TransferTest::expect_progress_closed(std::size_t panels) const {
+    EXPECT_EQ(progress_numbers(ui::ProgressEventKind::Hide).size(), panels);
+    ASSERT_FALSE(backend.progress_events().empty());
+    EXPECT_EQ(backend.progress_events().back().kind, ui::ProgressEventKind::Hide);
 }
 
 std::vector<ui::PopupRecord> TransferTest::popups(ui::PopupKind kind) const {

@@ -5,16 +5,19 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "settings_fixture.h"
 #include "test_files.h"
 #include "tests/driver/sim_connection.h"
 #include "ui/scripted_backend.h"
 
-class TransferTest : public ::testing::Test {
+class TransferTest : public SettingsTest {
   protected:
     using Transport = driver_test::Transport;
 
@@ -36,7 +39,14 @@ class TransferTest : public ::testing::Test {
     // Where `command` stands in the log; npos when it was not sent.
     std::size_t position(std::string_view command) const;
 
+    // How often commands starting with each prefix were sent.
+    void expect_sent(std::initializer_list<std::pair<std::string_view, std::size_t>> counts) const;
+
     std::vector<ui::PopupRecord> popups(ui::PopupKind kind) const;
+    // The one popup of this kind; the test fails unless there is exactly one.
+    ui::PopupRecord only_popup(ui::PopupKind kind) const;
+    // `panels` progress panels were closed, the last of them after every other step.
+    void expect_progress_closed(std::size_t panels) const;
     // Values of the progress events of one kind, in order.
     std::vector<int> progress_numbers(ui::ProgressEventKind kind) const;
     std::vector<std::string> progress_labels(ui::ProgressEventKind kind) const;
@@ -50,9 +60,14 @@ class TransferTest : public ::testing::Test {
     // that command is executed, but no answer or acknowledge comes back any more.
     void fall_silent_at(const std::string& command);
 
-    ui::ScriptedBackend backend;
     ScratchFolder folder;
     std::unique_ptr<driver_test::SimConnection> sim;
+};
+
+// Connected through the GPIB door; the records declare the newer firmware.
+class ConnectedTransferTest : public TransferTest {
+  protected:
+    void SetUp() override;
 };
 
 // The same tests through the RS-232 door and through the GPIB door.

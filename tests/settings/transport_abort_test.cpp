@@ -31,12 +31,10 @@ TEST_P(SilentInstrument, UploadEndsAtTheFirstUnansweredStepWithOneMessage) {
     wire.resize(247);
     ASSERT_EQ(wire.back(), "SENS:TCOM:TCO? 4");
     EXPECT_EQ(log(), wire);
-    auto messages = popups(PopupKind::Message);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].title, "Fehler-Meldung :");
-    EXPECT_EQ(messages[0].text, abort_text("Temperaturkoeffizient 4", ZK7416_ERR_READ));
-    EXPECT_EQ(progress_numbers(ProgressEventKind::Hide).size(), 1u);
-    EXPECT_EQ(backend.progress_events().back().kind, ProgressEventKind::Hide);
+    const ui::PopupRecord message = only_popup(PopupKind::Message);
+    EXPECT_EQ(message.title, "Fehler-Meldung :");
+    EXPECT_EQ(message.text, abort_text("Temperaturkoeffizient 4", ZK7416_ERR_READ));
+    expect_progress_closed(1);
 }
 
 TRANSFER_THROUGH_BOTH_DOORS(SilentInstrument);
@@ -54,9 +52,7 @@ TEST_F(TransferTest, FailedQueryConvertsNoAnswer) {
 
     EXPECT_EQ(rec::datalog.free_memory, -7);
     EXPECT_EQ(log(), std::vector<std::string>{"DAT:SIZE?"});
-    auto messages = popups(PopupKind::Message);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, abort_text("Datenlogger-Kapazität", ZK7416_EOT));
+    EXPECT_EQ(only_popup(PopupKind::Message).text, abort_text("Datenlogger-Kapazität", ZK7416_EOT));
 }
 
 TEST_F(TransferTest, LostLineDuringBackupKeepsThePreviousFile) {
@@ -77,12 +73,10 @@ TEST_F(TransferTest, LostLineDuringBackupKeepsThePreviousFile) {
                             std::filesystem::directory_iterator()),
               1);
     EXPECT_EQ(log().back(), "*RCL 3");
-    EXPECT_EQ(sent("*RCL"), 4u);
-    auto messages = popups(PopupKind::Message);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, abort_text("Aktiver Datenlogger-Block", ZK7416_ERR_WRITE));
-    EXPECT_EQ(progress_numbers(ProgressEventKind::Hide).size(), 1u);
-    EXPECT_EQ(backend.progress_events().back().kind, ProgressEventKind::Hide);
+    expect_sent({{"*RCL", 4}});
+    EXPECT_EQ(only_popup(PopupKind::Message).text,
+              abort_text("Aktiver Datenlogger-Block", ZK7416_ERR_WRITE));
+    expect_progress_closed(1);
     ASSERT_FALSE(backend.busy_events().empty());
     EXPECT_FALSE(backend.busy_events().back());
 }

@@ -36,14 +36,7 @@ TEST_P(UploadOrder, FullUploadAsksEverySettingOnceInTransferOrder) {
 
 TRANSFER_THROUGH_BOTH_DOORS(UploadOrder);
 
-class Upload : public TransferTest {
-  protected:
-    void SetUp() override {
-        TransferTest::SetUp();
-        connect();
-        rec::device.new_firmware = 1;
-    }
-};
+using Upload = ConnectedTransferTest;
 
 TEST_F(Upload, SettingsOnlyLeavesBlocksLabelsAndSpeedAlone) {
     std::memset(&rec::datalog, 0x5A, sizeof rec::datalog);
@@ -63,18 +56,18 @@ TEST_F(Upload, SettingsOnlyLeavesBlocksLabelsAndSpeedAlone) {
     EXPECT_EQ(settings::pc_speed_factor, 123.0);
     EXPECT_EQ(rec::print.state, 0);
 
-    EXPECT_EQ(sent("DAT:SIZE?"), 0u);
-    EXPECT_EQ(sent("DAT:STATE:NAME?"), 0u);
-    EXPECT_EQ(sent("DAT:FILT"), 0u);
-    EXPECT_EQ(sent("mem:stat:name?"), 0u);
-    EXPECT_EQ(sent("acc:manr?"), 1u);
+    expect_sent({{"DAT:SIZE?", 0},
+                 {"DAT:STATE:NAME?", 0},
+                 {"DAT:FILT", 0},
+                 {"mem:stat:name?", 0},
+                 {"acc:manr?", 1}});
 
     EXPECT_EQ(progress_labels(ProgressEventKind::Show),
               std::vector<std::string>{"Übertragen der geladenen Einstellungen"});
     EXPECT_EQ(progress_numbers(ProgressEventKind::Show), std::vector<int>{89});
     EXPECT_EQ(progress_numbers(ProgressEventKind::Maximum), std::vector<int>{25});
     EXPECT_EQ(progress_numbers(ProgressEventKind::Value), counting(0, 25));
-    EXPECT_EQ(backend.progress_events().back().kind, ProgressEventKind::Hide);
+    expect_progress_closed(1);
 }
 
 TEST_F(Upload, FullUploadReadsBlocksAndLabelsAndMeasuresTheLine) {
@@ -159,8 +152,7 @@ TEST_F(Upload, TwoLimitModeFillsTheUnusedLimitsAndKeepsTheirCounts) {
     EXPECT_EQ(rec::compare.count_5, 555);
     EXPECT_EQ(rec::field_text(rec::compare.limit_text_1), "R<50.00 Ohm");
     EXPECT_EQ(rec::field_text(rec::compare.limit_text_4), "R>190.00 Ohm");
-    EXPECT_EQ(sent("CALC:LIM:GW"), 0u);
-    EXPECT_EQ(sent("CALC:LIM:LOW?"), 1u);
+    expect_sent({{"CALC:LIM:GW", 0}, {"CALC:LIM:LOW?", 1}});
 }
 
 TEST_F(Upload, ClearedEnvelopeReadsGeloeschtInAllThreeFields) {

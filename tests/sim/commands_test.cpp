@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "door_client.h"
 #include "sim/identity.h"
 #include "sim/instrument.h"
@@ -155,7 +156,7 @@ TEST_P(Commands, EnablesAreStoredAndRegistersRead) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Doors, Commands, ::testing::Values(serial_door_kind(), gpib_door_kind()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         case_name);
 
 }  // namespace
 }  // namespace sim_test

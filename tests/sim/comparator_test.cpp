@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "model_bench.h"
 
 namespace sim_test {
@@ -18,11 +19,6 @@ const std::vector<std::string> TWO = {"CALC:LIM:STAT 1", "CALC:LIM:COUN 2",
 const std::vector<std::string> FOUR = {"CALC:LIM:STAT 1",        "CALC:LIM:COUN 4",
                                        "CALC:LIM:GW1 5.000000",  "CALC:LIM:GW2 10.000000",
                                        "CALC:LIM:GW3 20.000000", "CALC:LIM:GW4 30.000000"};
-
-std::vector<std::string> with(std::vector<std::string> lines, std::vector<std::string> more) {
-    lines.insert(lines.end(), more.begin(), more.end());
-    return lines;
-}
 
 struct ClassCase {
     const char* name;
@@ -71,8 +67,7 @@ TEST_P(Classes, EveryValueIsCountedInItsClass) {
     EXPECT_EQ(bench.query("CALC:LIM:REP?"), std::regex_replace(GetParam().report, count, " 0"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Comparator, Classes, ::testing::ValuesIn(CLASS_CASES),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Comparator, Classes, ::testing::ValuesIn(CLASS_CASES), case_name);
 
 TEST(Comparator, ALimitSetOutOfOrderIsAcknowledgedWith0AndTheLastGoodSetStays) {
     ModelBench bench;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "model_bench.h"
 
 namespace sim_test {
@@ -41,11 +42,6 @@ void PrintTo(const FilterCase& c, std::ostream* os) {
 
 const std::vector<std::string> COMPARATOR = {"CALC:LIM:STAT 1", "CALC:LIM:COUN 2",
                                              "CALC:LIM:LOW 1.500000", "CALC:LIM:UPP 2.500000"};
-
-std::vector<std::string> with(std::vector<std::string> lines, std::vector<std::string> more) {
-    lines.insert(lines.end(), more.begin(), more.end());
-    return lines;
-}
 
 const FilterCase FILTER_CASES[] = {
     {"All", {"DAT:FILT 3,ALL"}, {{1}, {2}, {1e9}}, "1.0000OHM,2.0000OHM,>>>"},
@@ -86,8 +82,7 @@ TEST_P(Filters, KeepWhatTheFilterLetsThrough) {
     EXPECT_EQ(bench.query("DAT:STAT?"), "1");
 }
 
-INSTANTIATE_TEST_SUITE_P(Datalogger, Filters, ::testing::ValuesIn(FILTER_CASES),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Datalogger, Filters, ::testing::ValuesIn(FILTER_CASES), case_name);
 
 TEST(Datalogger, FilterSettingsReadBackAsTheDriverParsesThem) {
     ModelBench bench;

@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "block_client.h"
-#include "gpib_library.h"
-#include "platform/ni488.h"
+#include "gpib_door_fixture.h"
 #include "sim/block_protocol.h"
 #include "sim/gpib_bus.h"
 #include "sim/serial_door.h"
@@ -34,39 +33,20 @@ class SerialClient final : public DoorClient {
     std::unique_ptr<BlockClient> client_;
 };
 
-constexpr int TEST_PAD = 7;
-
 class GpibClient final : public DoorClient {
   public:
-    explicit GpibClient(std::shared_ptr<Instrument> inst) : lib_(GpibLibrary::get()) {
-        instrument = inst;
-        GpibBus::instance().reset();
-        GpibBus::instance().set_auto_attach(false);
-        GpibBus::instance().set_timeout_scale(0);
-        GpibBus::instance().attach(TEST_PAD, inst);
-        ud_ = lib_.ibdev(0, TEST_PAD, 0, ni488::T10s, 1, ni488::REOS | '\n');
+    explicit GpibClient(std::shared_ptr<Instrument> inst) : ud_(attach_alone(inst)) {
+        instrument = std::move(inst);
     }
     ~GpibClient() override { GpibBus::instance().reset(); }
 
     void send(const std::string& line) override {
-        const std::string message = line + "\n";
-        EXPECT_FALSE(lib_.ibwrt(ud_, message.data(), static_cast<long>(message.size())) &
-                     ni488::ERR)
-            << line;
+        EXPECT_EQ(gpib_write(ud_, line) & ni488::ERR, 0) << line;
     }
-    std::string query(const std::string& line) override {
-        send(line);
-        char buffer[400];
-        const int sta = lib_.ibrd(ud_, buffer, sizeof buffer);
-        if (sta & ni488::ERR) return "<read failed>";
-        const std::string answer(buffer, static_cast<std::size_t>(*lib_.ibcntl));
-        EXPECT_EQ(answer.substr(answer.size() < 2 ? 0 : answer.size() - 2), "\r\n") << line;
-        return answer.substr(0, answer.size() < 2 ? 0 : answer.size() - 2);
-    }
+    std::string query(const std::string& line) override { return gpib_query(ud_, line); }
 
   private:
-    GpibLibrary& lib_;
-    int ud_ = -1;
+    int ud_;
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "door_client.h"
 #include "model_bench.h"
 
@@ -61,109 +62,34 @@ const std::vector<std::string> SETTINGS = {
     "CAL:VOLT:HIGH", "CAL:VOLT:INIT", "CAL:VOLT 1.000000,2.000000", "CAL:CURR 10.000000",
     "CAL:PT100:LOW 0.000000", "CAL:PT100:HIGH 100.000000", "CAL:PT100", "CAL:STAT OFF"};
 
-const std::vector<std::string> QUERIES = {"*IDN?",
-                                          "*ESR?",
-                                          ":STAT:QUES?",
-                                          "S:O:C?",
-                                          ":STAT:QUES:FRES?",
-                                          "reg:inp?",
-                                          "STAT:OPER?",
-                                          "STAT:OPER:COND?",
-                                          ":SYSTEM:ERROR?",
-                                          "FE?",
-                                          "SENSE:AVER:TCON?",
-                                          "sens:aver:coun? ",
-                                          "sens:fres:load?",
-                                          "init:cont?",
-                                          "sour:volt:lim:stat?",
-                                          "sens:fres:mode?",
-                                          "sens:fres:nplc?",
-                                          "SENSE:FRES:RANG:AUTO?",
-                                          "SENSE:FRES:RANG:MAN?",
-                                          "SENSE:FRES:RANG:LOW?",
-                                          "SENSE:FRES:RANG:UPP?",
-                                          "SENSE:FRES:RANG?",
-                                          "SENS:TCOM:STAT?",
-                                          "SENS:TCOM?",
-                                          "SENS:TCOM:TEMP:REF?",
-                                          "SENS:TCOM:TEMP?",
-                                          "SCAL:PT100?",
-                                          "SCAL:VOLT?",
-                                          "SCAL:CURR?",
-                                          "SENS:TCOM:TCO? 3",
-                                          "SENS:TCOM:TCO:SEL?",
-                                          "CALC:LIM:STAT?",
-                                          "CALC:LIM:REL?",
-                                          "calc:lim:faul?",
-                                          "CALC:LIM:COUN?",
-                                          "CALC:LIM:LOW?",
-                                          "CALC:LIM:UPP?",
-                                          "CALC:LIM:GW1?",
-                                          "CALC:LIM:GW2?",
-                                          "CALC:LIM:GW3?",
-                                          "CALC:LIM:GW4?",
-                                          "CALC:LIM:ACKNOWLEDGE?",
-                                          "CALC:LIM:REP?",
-                                          "SENS:ENV:STAT?",
-                                          "SENS:ENV:REP:DATA?",
-                                          "DAT:STAT?",
-                                          "DAT:STATE:NAME? 1",
-                                          "DAT:SIZE? 1",
-                                          "DAT:SIZE?",
-                                          "DAT:FILT? 1",
-                                          "DAT:FILT:XVAL? 1",
-                                          "DAT:FILT:YTIM? 1",
-                                          "DAT:FILT:DELT? 1",
-                                          "DAT:SEL:BLOCK?",
-                                          "DAT:COUNT? 0",
-                                          "dat:data:all? 0,1",
-                                          "DAT:DATA:FRES? 0,1",
-                                          "DA? 0,1",
-                                          "DV? 0,1",
-                                          "DAT:MIN? 0",
-                                          "DAT:max? 0",
-                                          "DAT:AVER? 0",
-                                          "DAT:DEV? 0",
-                                          "calc:math:expr?",
-                                          "sens:fres:ref?",
-                                          "sens:fres:res?",
-                                          "disp:rang?",
-                                          "disp:curr?",
-                                          "disp:temp?",
-                                          "disp:samp?",
-                                          "disp:trig?",
-                                          "disp:auto?",
-                                          "disp:load?",
-                                          "disp:meas?",
-                                          ":DISP:CONT?",
-                                          "HCOP:ITEM:TEMP:STAT?",
-                                          "HCOP:ITEM:NUM:STAT?",
-                                          "HCOP:ITEM:LAB:STAT?",
-                                          "HCOP:ITEM:TIME:STAT?",
-                                          "HCOP:ITEM:DATE:STAT?",
-                                          "HCOP:HEAD?",
-                                          "HCOP:ITEM:LAB:TEXT?",
-                                          "HCOP:TDST?",
-                                          "mem:stat:name? 3",
-                                          "acc:meas?",
-                                          "acc:expr?",
-                                          "acc:prin?",
-                                          "acc:comp?",
-                                          "acc:mem?",
-                                          "acc:comm?",
-                                          "acc:cont?",
-                                          "acc:stat?",
-                                          "acc:reg?",
-                                          "acc:cal?",
-                                          "acc:dat?",
-                                          "acc:scal?",
-                                          "acc:date?",
-                                          "acc:fast?",
-                                          "acc:lim:conf?",
-                                          "acc:lim:eval?",
-                                          "acc:env:conf?",
-                                          "acc:env:eval?",
-                                          "acc:manr?"};
+const std::vector<std::string> QUERIES = {
+    // registers and measured values
+    "*IDN?", "*ESR?", ":STAT:QUES?", "S:O:C?", ":STAT:QUES:FRES?", "reg:inp?", "STAT:OPER?",
+    "STAT:OPER:COND?", ":SYSTEM:ERROR?", "FE?",
+    // measurement configuration
+    "SENSE:AVER:TCON?", "sens:aver:coun? ", "sens:fres:load?", "init:cont?", "sour:volt:lim:stat?",
+    "sens:fres:mode?", "sens:fres:nplc?", "SENSE:FRES:RANG:AUTO?", "SENSE:FRES:RANG:MAN?",
+    "SENSE:FRES:RANG:LOW?", "SENSE:FRES:RANG:UPP?", "SENSE:FRES:RANG?",
+    // temperature
+    "SENS:TCOM:STAT?", "SENS:TCOM?", "SENS:TCOM:TEMP:REF?", "SENS:TCOM:TEMP?", "SCAL:PT100?",
+    "SCAL:VOLT?", "SCAL:CURR?", "SENS:TCOM:TCO? 3", "SENS:TCOM:TCO:SEL?",
+    // comparator and envelope
+    "CALC:LIM:STAT?", "CALC:LIM:REL?", "calc:lim:faul?", "CALC:LIM:COUN?", "CALC:LIM:LOW?",
+    "CALC:LIM:UPP?", "CALC:LIM:GW1?", "CALC:LIM:GW2?", "CALC:LIM:GW3?", "CALC:LIM:GW4?",
+    "CALC:LIM:ACKNOWLEDGE?", "CALC:LIM:REP?", "SENS:ENV:STAT?", "SENS:ENV:REP:DATA?",
+    // datalogger
+    "DAT:STAT?", "DAT:STATE:NAME? 1", "DAT:SIZE? 1", "DAT:SIZE?", "DAT:FILT? 1", "DAT:FILT:XVAL? 1",
+    "DAT:FILT:YTIM? 1", "DAT:FILT:DELT? 1", "DAT:SEL:BLOCK?", "DAT:COUNT? 0", "dat:data:all? 0,1",
+    "DAT:DATA:FRES? 0,1", "DA? 0,1", "DV? 0,1", "DAT:MIN? 0", "DAT:max? 0", "DAT:AVER? 0",
+    "DAT:DEV? 0",
+    // display, printer, memories, access
+    "calc:math:expr?", "sens:fres:ref?", "sens:fres:res?", "disp:rang?", "disp:curr?", "disp:temp?",
+    "disp:samp?", "disp:trig?", "disp:auto?", "disp:load?", "disp:meas?", ":DISP:CONT?",
+    "HCOP:ITEM:TEMP:STAT?", "HCOP:ITEM:NUM:STAT?", "HCOP:ITEM:LAB:STAT?", "HCOP:ITEM:TIME:STAT?",
+    "HCOP:ITEM:DATE:STAT?", "HCOP:HEAD?", "HCOP:ITEM:LAB:TEXT?", "HCOP:TDST?", "mem:stat:name? 3",
+    "acc:meas?", "acc:expr?", "acc:prin?", "acc:comp?", "acc:mem?", "acc:comm?", "acc:cont?",
+    "acc:stat?", "acc:reg?", "acc:cal?", "acc:dat?", "acc:scal?", "acc:date?", "acc:fast?",
+    "acc:lim:conf?", "acc:lim:eval?", "acc:env:conf?", "acc:env:eval?", "acc:manr?"};
 
 TEST(DriverLines, EverySettingIsAcceptedAndEveryQueryAnswered) {
     ModelBench bench;
@@ -205,8 +131,7 @@ TEST_P(ThroughTheDoor, TheRs232MeasurementPathAndAChunkedRead) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Doors, ThroughTheDoor,
-                         ::testing::Values(serial_door_kind(), gpib_door_kind()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::Values(serial_door_kind(), gpib_door_kind()), case_name);
 
 }  // namespace
 }  // namespace sim_test

@@ -9,59 +9,14 @@
 #include <string>
 #include <thread>
 
-#include "gpib_library.h"
-#include "platform/ni488.h"
-#include "sim/gpib_bus.h"
-#include "sim/instrument.h"
+#include "case_name.h"
+#include "gpib_door_fixture.h"
 #include "sim/library_path.h"
 
 namespace sim_test {
 namespace {
 
 using namespace tarvolux::sim;
-
-constexpr int PAD = 7;
-const std::string IDN = "TARVOLUX,Typ 7416,1,V0499-1,X";
-
-class GpibDoorTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        bus().reset();
-        bus().set_auto_attach(false);
-        bus().set_timeout_scale(0);
-        instrument_ = bus().attach(PAD, std::make_shared<Instrument>(InstrumentOptions{
-                                            std::nullopt, IDN, std::make_shared<InstantClock>()}));
-        ud_ = lib().ibdev(0, PAD, 0, ni488::T10s, 1, 0);
-        ASSERT_GT(ud_, 0);
-    }
-    void TearDown() override { bus().reset(); }
-
-    static GpibBus& bus() { return GpibBus::instance(); }
-    static GpibLibrary& lib() { return GpibLibrary::get(); }
-
-    int write(const std::string& line, int ud = 0) {
-        const std::string message = line + "\n";
-        return lib().ibwrt(ud ? ud : ud_, message.data(), static_cast<long>(message.size()));
-    }
-    // One read; the bytes, with the status word in `sta`.
-    std::string read(long count, int& sta) {
-        char buffer[512];
-        sta = lib().ibrd(ud_, buffer, count);
-        return std::string(buffer, static_cast<std::size_t>(*lib().ibcntl));
-    }
-    // The three status values agree in the globals and the thread accessors.
-    void expect_status(int sta, int err, long cntl) {
-        EXPECT_EQ(*lib().ibsta, sta);
-        EXPECT_EQ(lib().ThreadIbsta(), sta);
-        EXPECT_EQ(*lib().iberr, err);
-        EXPECT_EQ(lib().ThreadIberr(), err);
-        EXPECT_EQ(*lib().ibcntl, cntl);
-        EXPECT_EQ(lib().ThreadIbcntl(), cntl);
-    }
-
-    std::shared_ptr<Instrument> instrument_;
-    int ud_ = 0;
-};
 
 // A read sequence: EOS setting, then per read the count and the expected bytes and END.
 struct Chunk {
@@ -105,8 +60,7 @@ TEST_P(GpibReads, ReadEndsAtEosEoiOrCount) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Eos, GpibReads, ::testing::ValuesIn(READ_CASES),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Eos, GpibReads, ::testing::ValuesIn(READ_CASES), case_name);
 
 TEST_F(GpibDoorTest, ReadWithNothingWaitingTimesOutAndTheNextCallResetsTheError) {
     int sta = 0;
@@ -151,8 +105,7 @@ TEST_F(GpibDoorTest, ServiceRequestRisesOnAnEnabledSummaryAndASerialPollTakesItB
     char stb = 0;
     EXPECT_EQ(lib().ibrsp(ud_, &stb), ni488::CMPL);
     EXPECT_EQ(static_cast<unsigned char>(stb), 0xC0);
-    lib().ibrsp(ud_, &stb);
-    EXPECT_EQ(static_cast<unsigned char>(stb), 0x80) << "summary stays, RQS is gone";
+    EXPECT_EQ(poll(), 0x80u) << "summary stays, RQS is gone";
     EXPECT_EQ(lib().ibwait(ud_, ni488::TIMO | ni488::RQS), ni488::CMPL | ni488::TIMO);
 
     // A new value while the event is still latched is no new reason for service ...
@@ -163,19 +116,16 @@ TEST_F(GpibDoorTest, ServiceRequestRisesOnAnEnabledSummaryAndASerialPollTakesItB
     write("STAT:OPER?");
     value_available(false);
     value_available(true);
-    lib().ibrsp(ud_, &stb);
-    EXPECT_EQ(static_cast<unsigned char>(stb), 0xC0);
+    EXPECT_EQ(poll(), 0xC0u);
 
     // Questionable summary, and an enable that arrives after the event.
     write("*CLS");
     write("*SRE 0");
     write("STAT:QUES:ENAB 528");
     instrument_->modify([](InstrumentState& s) { s.status.set_resistance_causes(0x01); });
-    lib().ibrsp(ud_, &stb);
-    EXPECT_EQ(static_cast<unsigned char>(stb), 0x08);
+    EXPECT_EQ(poll(), 0x08u);
     write("*SRE 136");
-    lib().ibrsp(ud_, &stb);
-    EXPECT_EQ(static_cast<unsigned char>(stb), 0x48);
+    EXPECT_EQ(poll(), 0x48u);
 }
 
 TEST_F(GpibDoorTest, WaitWakesWhenAnotherThreadRaisesTheRequest) {
@@ -299,8 +249,7 @@ TEST_P(GpibFaults, TheCallFailsOnceAndTheAnswerWaitingStays) {
     EXPECT_EQ(c.call(ud_) & ni488::ERR, 0) << "one shot only";
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, GpibFaults, ::testing::ValuesIn(GPIB_FAULT_CASES),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Faults, GpibFaults, ::testing::ValuesIn(GPIB_FAULT_CASES), case_name);
 
 TEST_F(GpibDoorTest, AnOverlongAnswerIsCutAtTheCountAndItsRestReadAfter) {
     bus().faults().arm(GpibFault::LongResponse);

@@ -39,4 +39,11 @@ class ModelBench {
     tarvolux::sim::Instrument instrument;
 };
 
+// `lines` followed by `more`.
+inline std::vector<std::string> with(std::vector<std::string> lines,
+                                     const std::vector<std::string>& more) {
+    lines.insert(lines.end(), more.begin(), more.end());
+    return lines;
+}
+
 }  // namespace sim_test

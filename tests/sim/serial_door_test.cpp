@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "block_client.h"
 #include "sim/block_protocol.h"
 #include "sim/instrument.h"
@@ -157,8 +158,7 @@ TEST_P(SerialFaults, DoorSendsExactlyTheFaultsBytesOnceThenBehavesAgain) {
     EXPECT_EQ(client_->query("*SRE?"), "0") << "one shot only";
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, SerialFaults, ::testing::ValuesIn(FAULT_CASES),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Faults, SerialFaults, ::testing::ValuesIn(FAULT_CASES), case_name);
 
 TEST_F(SerialDoorTest, AFaultArmedForSeveralEventsHitsEachOfThem) {
     door_->faults().arm(SerialFault::NakCommand, 2);
