@@ -1,6 +1,9 @@
 // ohm7416: control and data acquisition for the Tarvolux Typ 7416.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStandardPaths>
+#include <QTranslator>
 #include <clocale>
 #include <cstdio>
 
@@ -15,6 +18,12 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName("ohm7416");
     // Numbers in instrument commands and files always use the decimal point.
     std::setlocale(LC_NUMERIC, "C");
+    // The program speaks German, so do Qt's own dialogs (file selection, printing),
+    // whatever the desktop's language.
+    QTranslator qt_german;
+    if (qt_german.load(QLocale(QLocale::German, QLocale::Germany), "qtbase", "_",
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qt_german);
 
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
