@@ -183,8 +183,9 @@ int FlushInQ(int port) {
     ::tcflush(fd, TCIFLUSH);
     // A pseudo-terminal may still hold bytes the kernel moved past the flush point;
     // drain whatever is readable right now so the flush means "nothing is waiting".
+    // Bounded, so a line that never stops sending cannot hold the caller here.
     char scratch[256];
-    while (::read(fd, scratch, sizeof scratch) > 0) {
+    for (int i = 0; i < 256 && ::read(fd, scratch, sizeof scratch) > 0; ++i) {
     }
     return ok();
 }
