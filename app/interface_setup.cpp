@@ -75,7 +75,7 @@ class SerialSetupForm {
 
         int port_index = rec::com.com_port - 1;
         form_.portCombo->setCurrentIndex(port_index >= 0 && port_index < kComPorts ? port_index
-                                                                                  : 0);
+                                                                                   : 0);
         int baud_index = form_.baudCombo->findData(static_cast<int>(rec::com.baud_rate));
         form_.baudCombo->setCurrentIndex(baud_index >= 0 ? baud_index : 3);
         QObject::connect(form_.portCombo, &QComboBox::currentIndexChanged,
@@ -97,7 +97,8 @@ class SerialSetupForm {
         form_.deviceCombo->setEnabled(!fixed);
         form_.mappingLabel->setText(
             fixed ? QStringLiteral("COM%1 ist durch ZK7416_COM%1 festgelegt.").arg(p)
-                  : QStringLiteral("COM%1 wird über die oben gewählte Gerätedatei angesprochen.").arg(p));
+                  : QStringLiteral("COM%1 wird über die oben gewählte Gerätedatei angesprochen.")
+                        .arg(p));
     }
 
     Ui::SerialSetupDialog form_;
@@ -115,9 +116,22 @@ void remember_device(int port, const QString& device) {
 
 }  // namespace
 
-SerialPortMap& serial_port_map() { return port_map; }
+std::int32_t open_interface(char* idn) {
+    ui::BusyCursor busy;
+    if (rec::com.interface == 0)
+        return zk7416_init_gpib(rec::com.gpib_address, kGpibTimeoutCode, 0, idn,
+                                &settings::tarvolux);
+    return zk7416_init_serial(rec::com.com_port, rec::com.baud_rate, kSerialTimeout, idn, 0,
+                              &settings::tarvolux);
+}
 
-void set_simulation_active(bool active) { simulation_active = active; }
+SerialPortMap& serial_port_map() {
+    return port_map;
+}
+
+void set_simulation_active(bool active) {
+    simulation_active = active;
+}
 
 void create_export_directory() {
     std::error_code ec;
@@ -159,13 +173,7 @@ int serial_setup() {
         ui::delay(0.05);
         rec::com.interface = 1;
         char idn[500] = {};
-        std::int32_t status;
-        {
-            ui::BusyCursor busy;
-            status = zk7416_init_serial(rec::com.com_port, rec::com.baud_rate, kSerialTimeout,
-                                        idn, 0, &settings::tarvolux);
-        }
-        if (status != 0) {
+        if (open_interface(idn) != 0) {
             ui::message_box("Fehler-Meldung :", kNoConnectionMessage);
             dialog.reject();
             return;
@@ -195,15 +203,9 @@ int gpib_setup() {
         // The open connection is closed first, as the RS-232 dialog does, so an
         // instrument is never left addressed by a slot the program has forgotten.
         zk7416_close(settings::tarvolux);
-        char idn[500] = {};
-        std::int32_t status;
-        {
-            ui::BusyCursor busy;
-            status = zk7416_init_gpib(rec::com.gpib_address, kGpibTimeoutCode, 0, idn,
-                                      &settings::tarvolux);
-        }
         rec::com.interface = 0;
-        if (status != 0) {
+        char idn[500] = {};
+        if (open_interface(idn) != 0) {
             ui::message_box("Fehler-Meldung :", kNoConnectionMessage);
             dialog.reject();
             return;

@@ -23,9 +23,6 @@ int graphic_ctrl_loaded = 0;
 
 namespace {
 
-constexpr double kSerialTimeout = 10.0;
-constexpr int kGpibTimeoutCode = 13;  // 10 s
-
 void set_print_defaults() {
     rec::com.print_color_mode = 0;
     rec::com.print_orientation = 2;
@@ -47,8 +44,8 @@ bool Program::start(const CommandLine& command_line, const std::string& executab
     set_print_defaults();
 
     std::string error;
-    settings::curr_dir = choose_project_directory(command_line.home, executable_dir,
-                                                  user_data_dir, error);
+    settings::curr_dir =
+        choose_project_directory(command_line.home, executable_dir, user_data_dir, error);
     if (settings::curr_dir.empty()) {
         ui::message_box("Fehler-Meldung :", error);
         return false;
@@ -83,16 +80,8 @@ bool Program::start(const CommandLine& command_line, const std::string& executab
 
 void Program::connect_and_prepare() {
     char idn[500] = {};
-    std::int32_t status;
-    {
-        ui::BusyCursor busy;
-        status = rec::com.interface == 0
-                     ? zk7416_init_gpib(rec::com.gpib_address, kGpibTimeoutCode, 0, idn,
-                                        &settings::tarvolux)
-                     : zk7416_init_serial(rec::com.com_port, rec::com.baud_rate, kSerialTimeout,
-                                          idn, 0, &settings::tarvolux);
-        ui::delay(0.05);
-    }
+    std::int32_t status = open_interface(idn);
+    ui::delay(0.05);
     if (status != 0) {
         window_->show_connection(false);
         ui::message_box("Fehler-Meldung :", kNoConnectionMessage);
@@ -108,7 +97,8 @@ void Program::connect_and_prepare() {
     zk7416_meas_stop(settings::tarvolux);
     ui::delay(0.05);
     IdleWait idle = wait_until_idle(settings::tarvolux, idle_limit_seconds_);
-    if (idle.result != IdleResult::Idle) ui::message_box("Fehler-Meldung :", idle_wait_message(idle));
+    if (idle.result != IdleResult::Idle)
+        ui::message_box("Fehler-Meldung :", idle_wait_message(idle));
     // An instrument that no longer answers would only turn the upload into a row of
     // time-outs.
     if (idle.result == IdleResult::NoAnswer) return;

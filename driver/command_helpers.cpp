@@ -26,17 +26,32 @@ int32_t send_all(int32_t handle, std::initializer_list<std::string_view> command
     return 0;
 }
 
-std::string line(const char* format, ...) {
+namespace {
+
+std::string vline(const char* format, va_list args) {
     char text[kBufferSize * 2] = "";
-    va_list args;
-    va_start(args, format);
-    {
-        ClassicNumberScope classic;
-        std::vsnprintf(text, sizeof text, format, args);
-    }
-    va_end(args);
+    ClassicNumberScope classic;
+    std::vsnprintf(text, sizeof text, format, args);
     // A line cut here is longer than any the message layer accepts, which refuses it.
     return text;
+}
+
+}  // namespace
+
+std::string line(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::string text = vline(format, args);
+    va_end(args);
+    return text;
+}
+
+int32_t send_formatted(int32_t handle, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::string command = vline(format, args);
+    va_end(args);
+    return zk7416_send_scpi(handle, command.c_str());
 }
 
 bool flags_valid(std::initializer_list<int32_t> flags, int32_t first_code) {

@@ -25,6 +25,10 @@ int32_t send_all(int32_t handle, std::initializer_list<std::string_view> command
 
 // A command or query line formatted printf-style, numbers always with a decimal point.
 std::string line(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// Formats a command with line() and sends it; the message layer refuses (230, nothing
+// sent) a command too long for its buffers.
+int32_t send_formatted(int32_t handle, const char* format, ...)
+    __attribute__((format(printf, 2, 3)));
 
 // Argument checks. Each stores the code in zk7416_status and returns false when the
 // argument is out of range.

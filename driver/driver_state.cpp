@@ -1,10 +1,7 @@
 // The driver's connection tables, keyword tables and range checks.
-#include <cstdarg>
-#include <cstdio>
 #include <cstring>
 #include <initializer_list>
 
-#include "driver/answer_parsing.h"
 #include "driver/zk7416_internal.h"
 
 namespace zk7416 {
@@ -68,34 +65,7 @@ void fill(const char* (&table)[N], std::initializer_list<const char*> entries) {
         if (i < N) table[i++] = e;
 }
 
-// vsnprintf into the message buffer; false when the text would not fit.
-bool format_into(char* buffer, const char* format, va_list args) {
-    ClassicNumberScope classic;
-    int n = std::vsnprintf(buffer, kMaxCommandLength + 1, format, args);
-    return n >= 0 && static_cast<std::size_t>(n) <= kMaxCommandLength;
-}
-
 }  // namespace
-
-int32_t send_formatted(int32_t handle, const char* format, ...) {
-    char command[kMaxCommandLength + 1];
-    va_list args;
-    va_start(args, format);
-    bool fits = format_into(command, format, args);
-    va_end(args);
-    if (!fits) return fail(ZK7416_ERR_WRITE);
-    return zk7416_send_scpi(handle, command);
-}
-
-int32_t query_formatted(int32_t handle, char* response, const char* format, ...) {
-    char query[kMaxCommandLength + 1];
-    va_list args;
-    va_start(args, format);
-    bool fits = format_into(query, format, args);
-    va_end(args);
-    if (!fits) return fail(ZK7416_ERR_WRITE);
-    return zk7416_receive_scpi(handle, query, response);
-}
 
 }  // namespace zk7416
 

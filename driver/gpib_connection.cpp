@@ -1,4 +1,5 @@
 // Opening, configuring and closing GPIB connections.
+#include "driver/command_helpers.h"
 #include "driver/zk7416_internal.h"
 #include "platform/gpib_devices.h"
 #include "platform/gpib_library.h"

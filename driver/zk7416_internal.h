@@ -76,14 +76,6 @@ namespace zk7416 {
 // call may go on; the common opening of every command function.
 bool begin_call(int32_t handle);
 
-// Formats a command (printf style) and sends it. A command that would not fit the
-// message buffers is refused with 230 and nothing is sent.
-int32_t send_formatted(int32_t handle, const char* format, ...)
-    __attribute__((format(printf, 2, 3)));
-// Formats a query, sends it and reads the answer into `response` (300 bytes).
-int32_t query_formatted(int32_t handle, char* response, const char* format, ...)
-    __attribute__((format(printf, 3, 4)));
-
 // Stores a failure code in zk7416_status and returns it.
 int32_t fail(int32_t code);
 
