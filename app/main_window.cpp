@@ -7,9 +7,11 @@
 #include "app/interface_setup.h"
 #include "app/menu_actions.h"
 #include "settings/records.h"
-#include "settings/settings_file_ops.h"
 #include "app/record_text.h"
+#include "settings/settings_file_ops.h"
+#include "ui/callback_scope.h"
 #include "ui/glob.h"
+#include "ui/panel_hooks.h"
 #include "ui_main_window.h"
 
 namespace app {
@@ -19,21 +21,29 @@ MainWindow* current_main_panel = nullptr;
 
 }  // namespace
 
-MainWindow* main_panel() { return current_main_panel; }
-void set_main_panel(MainWindow* window) { current_main_panel = window; }
+MainWindow* main_panel() {
+    return current_main_panel;
+}
+void set_main_panel(MainWindow* window) {
+    current_main_panel = window;
+}
 
 MainWindow::MainWindow() : ui_(std::make_unique<Ui::MainWindow>()) {
     ui_->setupUi(this);
     build_dispatch_table();
     connect(ui_->menubar, &QMenuBar::triggered, this, &MainWindow::dispatch);
     set_interface_check_marks(-1);
+    ui::set_measuring_menus([this](bool measuring) { set_measuring(measuring); });
 }
 
 MainWindow::~MainWindow() {
+    ui::set_measuring_menus({});
     if (current_main_panel == this) current_main_panel = nullptr;
 }
 
-QAction* MainWindow::action(const char* name) const { return findChild<QAction*>(name); }
+QAction* MainWindow::action(const char* name) const {
+    return findChild<QAction*>(name);
+}
 
 // One row per menu item. Items whose dialogs are not part of the program yet are shown
 // dimmed: they must not pretend to work.
@@ -42,8 +52,14 @@ void MainWindow::build_dispatch_table() {
     rows_ = {
         {u.actionPrinterSetup, {}},
         {u.actionUserExportFormat, {}},
-        {u.actionGpib, [] { if (gpib_setup() == 1) after_interface_change(); }},
-        {u.actionRs232, [] { if (serial_setup() == 1) after_interface_change(); }},
+        {u.actionGpib,
+         [] {
+             if (gpib_setup() == 1) after_interface_change();
+         }},
+        {u.actionRs232,
+         [] {
+             if (serial_setup() == 1) after_interface_change();
+         }},
         {u.actionActivateMemory, {}},
         {u.actionSaveMemory, {}},
         {u.actionMeasurementConfig, {}},
@@ -56,7 +72,13 @@ void MainWindow::build_dispatch_table() {
         {u.actionLoadConfig, [] { load_configuration_and_offer_transfer(); }},
         {u.actionMakeBackup, [] { settings::MakeBackupFile(); }},
         {u.actionLoadBackup, [] { settings::LoadBackupFile(); }},
-        {u.actionQuit, [this] { if (confirm_quit()) { quitting_ = true; close(); } }},
+        {u.actionQuit,
+         [this] {
+             if (confirm_quit()) {
+                 quitting_ = true;
+                 close();
+             }
+         }},
         {u.actionMeasurePanel, {}},
         {u.actionDataloggerReadout, {}},
         {u.actionProgramInfo, [this] { show_program_info(this); }},
@@ -64,11 +86,32 @@ void MainWindow::build_dispatch_table() {
     };
     for (const auto& row : rows_) {
         row.action->setEnabled(static_cast<bool>(row.run));
-        if (!row.run) row.action->setToolTip(QStringLiteral("In dieser Version noch nicht verfügbar"));
+        if (!row.run)
+            row.action->setToolTip(QStringLiteral("In dieser Version noch nicht verfügbar"));
     }
 }
 
+bool MainWindow::available(QAction* action) const {
+    for (const auto& row : rows_)
+        if (row.action == action) return static_cast<bool>(row.run);
+    return true;
+}
+
+void MainWindow::set_measuring(bool measuring) {
+    auto& u = *ui_;
+    // The read-out, every dialog that sends settings, the interface, and the file items
+    // that send to the instrument or recall its memories one after the other.
+    for (QAction* a : {u.actionDataloggerReadout, u.actionDataloggerConfig, u.actionLoadConfig,
+                       u.actionMakeBackup, u.actionLoadBackup})
+        a->setEnabled(!measuring && available(a));
+    u.menuGeraet->menuAction()->setEnabled(!measuring);
+    u.menuSchnittstelle->menuAction()->setEnabled(!measuring);
+}
+
 void MainWindow::dispatch(QAction* triggered) {
+    // Measurement ticks wait while a menu action talks to the instrument or waits for
+    // the operator.
+    ui::CallbackScope scope;
     for (const auto& row : rows_) {
         if (row.action != triggered || !row.run) continue;
         // The item's own check mark is the interface's, not a toggle.
@@ -98,10 +141,8 @@ void MainWindow::show_connection(bool connected) {
     ui_->connectionLabel->setText(QStringLiteral("Verbunden über %1").arg(how));
     const rec::Device& d = rec::device;
     ui_->deviceLabel->setText(QStringLiteral("%1 %2\n%3   Firmware %4")
-                                  .arg(record_text(d.ident_1),
-                                       record_text(d.ident_2),
-                                       record_text(d.ident_3),
-                                       record_text(d.ident_4)));
+                                  .arg(record_text(d.ident_1), record_text(d.ident_2),
+                                       record_text(d.ident_3), record_text(d.ident_4)));
 }
 
 bool MainWindow::confirm_quit() {

@@ -2,7 +2,6 @@
 
 #include "app/embedded_simulation.h"
 #include "app/identification.h"
-#include "app/instrument_idle.h"
 #include "app/interface_setup.h"
 #include "app/main_window.h"
 #include "app/menu_actions.h"
@@ -10,6 +9,7 @@
 #include "driver/zk7416.h"
 #include "export/export_file.h"
 #include "settings/com_setup.h"
+#include "settings/instrument_idle.h"
 #include "settings/instrument_handle.h"
 #include "settings/project_dir.h"
 #include "settings/records.h"
@@ -96,12 +96,14 @@ void Program::connect_and_prepare() {
     // read only once it reports itself idle.
     zk7416_meas_stop(settings::tarvolux);
     ui::delay(0.05);
-    IdleWait idle = wait_until_idle(settings::tarvolux, idle_limit_seconds_);
-    if (idle.result != IdleResult::Idle)
-        ui::message_box("Fehler-Meldung :", idle_wait_message(idle));
+    settings::IdleWait idle = settings::wait_until_idle(settings::tarvolux, idle_limit_seconds_);
+    if (idle.result != settings::IdleResult::Idle)
+        ui::message_box(
+            "Fehler-Meldung :",
+            settings::idle_wait_message(idle, "Die Geräteeinstellungen wurden nicht gelesen."));
     // An instrument that no longer answers would only turn the upload into a row of
     // time-outs.
-    if (idle.result == IdleResult::NoAnswer) return;
+    if (idle.result == settings::IdleResult::NoAnswer) return;
 
     {
         ui::BusyCursor busy;
@@ -115,7 +117,7 @@ void Program::connect_and_prepare() {
 void Program::shutdown() {
     set_main_panel(nullptr);
     window_.reset();
-    close_measurement_export();
+    if (exporting::measure_store_mode == 1) exporting::close_measurement_export();
     zk7416_close(settings::tarvolux);
 }
 

@@ -36,6 +36,30 @@ bool ExportFile::close() {
     return ok;
 }
 
+namespace {
+
+std::function<void()>& store_switch_follower() {
+    static std::function<void()> follower;
+    return follower;
+}
+
+}  // namespace
+
+void set_store_switch_follower(std::function<void()> follower) {
+    store_switch_follower() = std::move(follower);
+}
+
+void storing_ended() {
+    measure_store_mode = 0;
+    if (store_switch_follower()) store_switch_follower()();
+}
+
+bool close_measurement_export() {
+    bool closed = export_fhdl.close();
+    storing_ended();
+    return closed;
+}
+
 int export_(ExportFile& file, std::string_view text) {
     return file.write(settings::utf8_to_latin1(text)) ? 1 : -1;
 }

@@ -5,6 +5,8 @@
 #include <QPrinter>
 #include <QWidget>
 
+#include "ui/ui.h"
+
 namespace ui {
 
 void apply_print_attributes(QPrinter& printer, const PrintAttributes& a) {
@@ -43,6 +45,13 @@ bool print_widget(QWidget& widget, const PrintAttributes& attributes, QString* e
         return false;
     }
     return true;
+}
+
+bool print_panel(QWidget& panel, const PrintAttributes& attributes) {
+    QString error;
+    if (print_widget(panel, attributes, &error)) return true;
+    if (!error.isEmpty()) message_box("Fehler-Meldung :", error.toStdString());
+    return false;
 }
 
 }  // namespace ui

@@ -1,4 +1,4 @@
-#include "app/instrument_idle.h"
+#include "settings/instrument_idle.h"
 
 #include <chrono>
 #include <cstdio>
@@ -7,7 +7,7 @@
 #include "driver/zk7416.h"
 #include "ui/ui.h"
 
-namespace app {
+namespace settings {
 
 int status_register = 0;
 
@@ -29,8 +29,8 @@ IdleWait wait_until_idle(std::int32_t handle, double limit_seconds) {
     }
 }
 
-std::string idle_wait_message(const IdleWait& wait) {
-    char text[200];
+std::string idle_wait_message(const IdleWait& wait, std::string_view not_done) {
+    char text[300];
     switch (wait.result) {
         case IdleResult::StillMeasuring:
             std::snprintf(text, sizeof text,
@@ -41,9 +41,9 @@ std::string idle_wait_message(const IdleWait& wait) {
         case IdleResult::NoAnswer:
             std::snprintf(text, sizeof text,
                           "Keine Antwort vom Tarvolux Typ 7416 auf die Statusabfrage (Fehler "
-                          "%d).\nDie Geräteeinstellungen wurden nicht gelesen.\n"
-                          "Datenübertragungskabel OK ?",
-                          static_cast<int>(wait.status));
+                          "%d).\n%.*s\nDatenübertragungskabel OK ?",
+                          static_cast<int>(wait.status), static_cast<int>(not_done.size()),
+                          not_done.data());
             return text;
         case IdleResult::Idle:
             break;
@@ -51,4 +51,4 @@ std::string idle_wait_message(const IdleWait& wait) {
     return {};
 }
 
-}  // namespace app
+}  // namespace settings
