@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 #include "ui/print_attributes.h"
 
@@ -26,5 +27,10 @@ bool print_widget(QWidget& widget, const PrintAttributes& attributes, QString* e
 // print_widget for a panel or graph the operator asked to print: a printer that cannot be
 // started is reported under "Fehler-Meldung :"; a cancelled dialog is not.
 bool print_panel(QWidget& panel, const PrintAttributes& attributes);
+
+// Asks for a file name ("Grafik als Bild speichern", *.png, starting in `start_folder`)
+// and saves what the widget shows as a PNG image. The file appears complete or not at
+// all; a failure is reported. True when an image was saved.
+bool save_widget_image(QWidget& widget, const std::string& start_folder);
 
 }  // namespace ui
