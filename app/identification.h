@@ -17,4 +17,6 @@ void check_new_version();
 }  // namespace app
 
 // The name the start-up and the interface dialogs call it by.
-inline void check_new_version() { app::check_new_version(); }
+inline void check_new_version() {
+    app::check_new_version();
+}

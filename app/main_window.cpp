@@ -8,6 +8,9 @@
 #include "app/menu_actions.h"
 #include "settings/records.h"
 #include "app/record_text.h"
+#include "app/startup.h"
+#include "export/user_export_panel.h"
+#include "measure/measure_panel.h"
 #include "settings/settings_file_ops.h"
 #include "ui/callback_scope.h"
 #include "ui/glob.h"
@@ -51,7 +54,7 @@ void MainWindow::build_dispatch_table() {
     auto& u = *ui_;
     rows_ = {
         {u.actionPrinterSetup, {}},
-        {u.actionUserExportFormat, {}},
+        {u.actionUserExportFormat, [this] { exporting::load_user_export_panel(this); }},
         {u.actionGpib,
          [] {
              if (gpib_setup() == 1) after_interface_change();
@@ -79,7 +82,7 @@ void MainWindow::build_dispatch_table() {
                  close();
              }
          }},
-        {u.actionMeasurePanel, {}},
+        {u.actionMeasurePanel, [this] { open_measure_panel(); }},
         {u.actionDataloggerReadout, {}},
         {u.actionProgramInfo, [this] { show_program_info(this); }},
         {u.actionDeviceInfo, [this] { show_device_info(this); }},
@@ -145,6 +148,13 @@ void MainWindow::show_connection(bool connected) {
                                        record_text(d.ident_3), record_text(d.ident_4)));
 }
 
+void MainWindow::open_measure_panel() {
+    QAction* item = ui_->actionMeasurePanel;
+    measure::open_measure_panel(this, messedemo_7416_start == 1,
+                                [item] { item->setEnabled(true); });
+    item->setEnabled(false);
+}
+
 bool MainWindow::confirm_quit() {
     return LG_ConfirmPopup("Frage :", "Wollen Sie das Programm beenden") == 1;
 }
@@ -153,6 +163,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // The close box asks the same question as the menu; the menu has asked already.
     if (quitting_ || confirm_quit()) {
         quitting_ = true;
+        // A running measurement is stopped and storing ends before the program does.
+        measure::close_measure_panel();
         event->accept();
     } else {
         event->ignore();

@@ -45,6 +45,7 @@ class MainWindow : public QMainWindow {
     void build_dispatch_table();
     void dispatch(QAction* action);
     bool available(QAction* action) const;
+    void open_measure_panel();
 
     std::unique_ptr<Ui::MainWindow> ui_;
     std::vector<MenuRow> rows_;

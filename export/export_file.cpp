@@ -14,6 +14,7 @@ int measure_store_mode = 0;
 
 bool ExportFile::open(const std::string& path) {
     close();
+    path_ = path;
     fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     return fd_ >= 0;
 }

@@ -23,9 +23,12 @@ class ExportFile {
     // False when the system reports an error on closing. Closing a closed file is fine.
     bool close();
     bool is_open() const { return fd_ >= 0; }
+    // The path of the file opened last.
+    const std::string& path() const { return path_; }
 
   private:
     int fd_ = -1;
+    std::string path_;
 };
 
 extern ExportFile export_fhdl;
