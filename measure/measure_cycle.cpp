@@ -115,41 +115,34 @@ void end_by_itself(CycleView& view) {
     stop_measure(view);
 }
 
-// The final results; false once the instrument no longer answers (the rest is skipped).
-bool fetch_stop_results(bool& datalogger, bool& envelope, bool& comparator) {
-    if (rec::datalog.state || datalogflag) {
-        ui::delay(RESULT_PAUSE);
-        std::int32_t s = settings::get_counts();
-        if (settings::is_transport_error(s)) {
-            settings::report_connection_lost("Datalogger-Belegung lesen", s);
-            return false;
-        }
-        datalogger = true;
+// One of the final results, after its pause: false once the instrument no longer
+// answers (the operator is told, and the rest is skipped).
+template <class Fetch>
+bool fetch_result(bool wanted, const char* step, bool& fetched, Fetch&& fetch) {
+    if (!wanted) return true;
+    ui::delay(RESULT_PAUSE);
+    std::int32_t s = fetch();
+    if (settings::is_transport_error(s)) {
+        settings::report_connection_lost(step, s);
+        return false;
     }
-    if (rec::env.state || envelopeflag) {
-        ui::delay(RESULT_PAUSE);
-        std::int32_t s = settings::fetch_envelope_report();
-        if (settings::is_transport_error(s)) {
-            settings::report_connection_lost("Hüllkurven-Bericht lesen", s);
-            return false;
-        }
-        envelope = true;
-    }
-    if (rec::compare.state || compareflag) {
-        ui::delay(RESULT_PAUSE);
-        rec::Compare& c = rec::compare;
-        std::int32_t s =
-            c.limit_count == 4
-                ? zk7416_comparator_4_limit_report(tarvolux, &c.count_1, &c.count_2, &c.count_3,
-                                                   &c.count_4, &c.count_5)
-                : zk7416_comparator_2_limit_report(tarvolux, &c.count_2, &c.count_3, &c.count_4);
-        if (settings::is_transport_error(s)) {
-            settings::report_connection_lost("Komparator-Zähler lesen", s);
-            return false;
-        }
-        comparator = true;
-    }
+    fetched = true;
     return true;
+}
+
+void fetch_stop_results(bool& datalogger, bool& envelope, bool& comparator) {
+    rec::Compare& c = rec::compare;
+    fetch_result(rec::datalog.state || datalogflag, "Datalogger-Belegung lesen", datalogger,
+                 [] { return settings::get_counts(); }) &&
+        fetch_result(rec::env.state || envelopeflag, "Hüllkurven-Bericht lesen", envelope,
+                     [] { return settings::fetch_envelope_report(); }) &&
+        fetch_result(c.state || compareflag, "Komparator-Zähler lesen", comparator, [&c] {
+            return c.limit_count == 4
+                       ? zk7416_comparator_4_limit_report(tarvolux, &c.count_1, &c.count_2,
+                                                          &c.count_3, &c.count_4, &c.count_5)
+                       : zk7416_comparator_2_limit_report(tarvolux, &c.count_2, &c.count_3,
+                                                          &c.count_4);
+        });
 }
 
 void start(CycleView& view) {

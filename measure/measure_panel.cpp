@@ -136,17 +136,16 @@ void MeasurePanel::connect_controls() {
 }
 
 void MeasurePanel::closeEvent(QCloseEvent* event) {
-    // The close box does what the close button does.
-    if (!closed_) {
-        event->ignore();
-        close_panel();
-        return;
-    }
+    // The close box, the close button and the end of the program all come here.
+    if (!closed_) finish();
     event->accept();
 }
 
 void MeasurePanel::close_panel() {
-    if (closed_) return;
+    close();
+}
+
+void MeasurePanel::finish() {
     ui::CallbackScope scope;
     // No tick may come after this point.
     measurement_timer_.stop();
@@ -158,7 +157,6 @@ void MeasurePanel::close_panel() {
     ui::meas_panel_loaded = 0;
     closed_ = true;
     if (open_panel == this) open_panel.clear();
-    close();
 }
 
 int MeasurePanel::UpdateMeasurePanel() {
@@ -324,18 +322,18 @@ void MeasurePanel::start_temperature_timer() {
     temperature_timer_.start();
 }
 
-void MeasurePanel::enter_measuring_state() {
+// The settings controls that rest while a measurement runs (they stay visible).
+std::vector<QWidget*> MeasurePanel::settings_controls() {
     auto& u = *ui_;
-    for (QWidget* w :
-         {static_cast<QWidget*>(u.storeSwitch), static_cast<QWidget*>(u.continuousSwitch),
-          static_cast<QWidget*>(u.rangeCombo), static_cast<QWidget*>(u.autoLowCombo),
-          static_cast<QWidget*>(u.autoHighCombo), static_cast<QWidget*>(u.displayModeCombo),
-          static_cast<QWidget*>(u.referenceSpin), static_cast<QWidget*>(u.blockCombo),
-          static_cast<QWidget*>(u.envelopeClearButton), static_cast<QWidget*>(u.tempCompSwitch),
-          static_cast<QWidget*>(u.refTempSpin), static_cast<QWidget*>(u.memoryButton),
-          static_cast<QWidget*>(u.fillButton), static_cast<QWidget*>(u.manualTempSpin)})
-        w->setEnabled(false);
-    u.measuredTempDisplay->setEnabled(rec::tempconf.sensor != 0);
+    return {u.storeSwitch,         u.continuousSwitch, u.rangeCombo,    u.autoLowCombo,
+            u.autoHighCombo,       u.displayModeCombo, u.referenceSpin, u.blockCombo,
+            u.envelopeClearButton, u.tempCompSwitch,   u.refTempSpin,   u.memoryButton,
+            u.fillButton,          u.manualTempSpin};
+}
+
+void MeasurePanel::enter_measuring_state() {
+    for (QWidget* w : settings_controls()) w->setEnabled(false);
+    ui_->measuredTempDisplay->setEnabled(rec::tempconf.sensor != 0);
     set_results_dimmed(true);
 }
 
@@ -355,16 +353,10 @@ void MeasurePanel::set_results_dimmed(bool dimmed) {
 
 void MeasurePanel::leave_measuring_state() {
     auto& u = *ui_;
-    for (QWidget* w :
-         {static_cast<QWidget*>(u.continuousSwitch), static_cast<QWidget*>(u.rangeCombo),
-          static_cast<QWidget*>(u.autoLowCombo), static_cast<QWidget*>(u.autoHighCombo),
-          static_cast<QWidget*>(u.displayModeCombo), static_cast<QWidget*>(u.blockCombo),
-          static_cast<QWidget*>(u.tempCompSwitch), static_cast<QWidget*>(u.refTempSpin),
-          static_cast<QWidget*>(u.memoryButton), static_cast<QWidget*>(u.fillButton)})
-        w->setEnabled(true);
-    u.memoryButton->setEnabled(ui::memory_activation_available());
+    for (QWidget* w : settings_controls()) w->setEnabled(true);
+    // The store switch, the reference and the graph follow the display mode.
     show_display_mode_controls(rec::measurement_configuration.display_mode);
-    u.manualTempSpin->setEnabled(true);
+    u.memoryButton->setEnabled(ui::memory_activation_available());
     u.measuredTempDisplay->setEnabled(false);
 }
 

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "measure/measure_cycle.h"
 
@@ -68,6 +69,7 @@ class MeasurePanel : public QWidget, public CycleView {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void finish();
     void connect_controls();
     void connect_function_switches();
     void connect_settings_controls();
@@ -111,6 +113,7 @@ class MeasurePanel : public QWidget, public CycleView {
     void fill_block_list();
     void set_block_entry(int block);
     void set_results_dimmed(bool dimmed);
+    std::vector<QWidget*> settings_controls();
     void set_axis_fields(double low, double high);
     void switch_comparator_on_for_classes();
 

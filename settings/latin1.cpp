@@ -31,7 +31,11 @@ std::size_t decode(std::string_view text, std::size_t i, char32_t& code) {
 
 }  // namespace
 
-std::string utf8_to_latin1(std::string_view utf8) {
+namespace {
+
+// Strict: a character beyond Latin-1 or a byte that is no UTF-8 ends the conversion
+// (nullopt). Lenient: the first becomes '?', the second is kept as it is.
+std::optional<std::string> to_latin1(std::string_view utf8, bool strict) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
@@ -41,6 +45,7 @@ std::string utf8_to_latin1(std::string_view utf8) {
         }
         char32_t code = 0;
         std::size_t length = decode(utf8, i, code);
+        if (strict && (length == 0 || code > 0xFF)) return std::nullopt;
         if (length == 0) {
             out += utf8[i++];
             continue;
@@ -51,21 +56,14 @@ std::string utf8_to_latin1(std::string_view utf8) {
     return out;
 }
 
+}  // namespace
+
+std::string utf8_to_latin1(std::string_view utf8) {
+    return *to_latin1(utf8, false);
+}
+
 std::optional<std::string> exact_latin1(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();) {
-        if (static_cast<unsigned char>(utf8[i]) < 0x80) {
-            out += utf8[i++];
-            continue;
-        }
-        char32_t code = 0;
-        std::size_t length = decode(utf8, i, code);
-        if (length == 0 || code > 0xFF) return std::nullopt;
-        out += static_cast<char>(code);
-        i += length;
-    }
-    return out;
+    return to_latin1(utf8, true);
 }
 
 std::string latin1_to_utf8(std::string_view latin1) {

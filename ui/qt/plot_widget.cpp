@@ -183,24 +183,25 @@ void PlotWidget::paintEvent(QPaintEvent*) {
                      title_);
 
     painter.setClipRect(area);
-    painter.setRenderHint(QPainter::Antialiasing, count_ < 5000);
     for (const HorizontalLine& line : lines_) {
         double y = to_y(line.y);
         painter.setPen(QPen(line.color, 1));
         painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
         painter.drawText(QPointF(area.left() + 4, y - 3), line.caption);
     }
-    // Later traces (the limits) first, so the measured values stay on top.
+    // Later traces (the limits) first, so the measured values stay on top. Each run of
+    // points goes to the painter in one call, and the markers in one more.
     QPolygonF run;
     run.reserve(static_cast<int>(count_));
     for (int t = trace_count() - 1; t >= 0; --t) {
         const TraceStyle& style = traces_[static_cast<std::size_t>(t)];
-        painter.setPen(QPen(style.color, 1));
+        QPen marker(style.color, 3, Qt::SolidLine, Qt::SquareCap);
         auto flush = [&] {
+            painter.setPen(QPen(style.color, 1));
             if (run.size() > 1) painter.drawPolyline(run);
             if (style.markers && !run.isEmpty()) {
-                for (const QPointF& p : run)
-                    painter.fillRect(QRectF(p.x() - 1.5, p.y() - 1.5, 3, 3), style.color);
+                painter.setPen(marker);
+                painter.drawPoints(run);
             }
             run.clear();
         };
