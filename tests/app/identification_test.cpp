@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "app/command_line.h"
-#include "app/identification.h"
+#include "settings/identification.h"
 #include "settings/records.h"
 
 namespace {
@@ -22,7 +22,7 @@ TEST_P(FirmwareGeneration, FollowsTheFirmwareDateInTheFourthField) {
     rec::device = {};
     rec::device.new_firmware = -1;
     std::strcpy(rec::device.ident_4, GetParam().ident_4);
-    app::check_new_version();
+    settings::check_new_version();
     EXPECT_EQ(rec::device.new_firmware, GetParam().expected) << GetParam().ident_4;
 }
 
@@ -41,7 +41,7 @@ TEST(Identification, SplitsAtCommasAndCutsEveryFieldToItsArray) {
     rec::device = {};
     std::memset(rec::device.ident_3, 'Z', sizeof rec::device.ident_3);
     std::string long_field(80, 'L');
-    app::store_identification("TARVOLUX," + long_field + ",S/N 1,V0499-2.31,CAL 2002,rest");
+    settings::store_identification("TARVOLUX," + long_field + ",S/N 1,V0499-2.31,CAL 2002,rest");
     EXPECT_STREQ(rec::device.ident_1, "TARVOLUX");
     EXPECT_EQ(std::strlen(rec::device.ident_2), sizeof rec::device.ident_2 - 1);
     EXPECT_STREQ(rec::device.ident_3, "S/N 1");
@@ -54,7 +54,7 @@ TEST(Identification, AShortAnswerLeavesTheMissingFieldsAlone) {
     rec::device = {};
     std::strcpy(rec::device.ident_4, "V0397");
     std::strcpy(rec::device.ident_5, "old");
-    app::store_identification("A,B,C");
+    settings::store_identification("A,B,C");
     EXPECT_STREQ(rec::device.ident_3, "C");
     EXPECT_STREQ(rec::device.ident_4, "V0397");
     EXPECT_STREQ(rec::device.ident_5, "old");

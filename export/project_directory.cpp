@@ -1,4 +1,4 @@
-#include "app/project_directory.h"
+#include "export/project_directory.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -7,7 +7,7 @@
 
 #include "export/format_install.h"
 
-namespace app {
+namespace exporting {
 namespace fs = std::filesystem;
 
 namespace {
@@ -42,10 +42,24 @@ std::string choose_project_directory(const std::string& home_option,
     std::error_code ec;
     fs::path absolute = fs::absolute(chosen, ec);
     if (!ec) chosen = absolute.lexically_normal();
-    exporting::seed_export_formats(chosen);
+    seed_export_formats(chosen);
     std::string text = chosen.string();
     while (text.size() > 1 && text.back() == '/') text.pop_back();
     return text;
 }
 
-}  // namespace app
+std::string executable_directory() {
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : exe.parent_path().string();
+}
+
+std::string user_data_directory() {
+    const char* data_home = std::getenv("XDG_DATA_HOME");
+    if (data_home && *data_home == '/') return (fs::path(data_home) / "ohm7416").string();
+    const char* home = std::getenv("HOME");
+    if (!home || !*home) return {};
+    return (fs::path(home) / ".local" / "share" / "ohm7416").string();
+}
+
+}  // namespace exporting

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace app {
+namespace settings {
 
 // Bit 4 of the operation status register: the instrument is measuring.
 constexpr int MEASURING_MASK = 16;
@@ -27,4 +27,4 @@ IdleWait wait_until_idle(std::int32_t handle, double limit_seconds = 30.0);
 // The operator's text for a wait that did not end idle.
 std::string idle_wait_message(const IdleWait& wait);
 
-}  // namespace app
+}  // namespace settings

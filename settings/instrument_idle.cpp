@@ -1,4 +1,4 @@
-#include "app/instrument_idle.h"
+#include "settings/instrument_idle.h"
 
 #include <chrono>
 #include <cstdio>
@@ -7,7 +7,7 @@
 #include "driver/zk7416.h"
 #include "ui/ui.h"
 
-namespace app {
+namespace settings {
 
 int status_register = 0;
 
@@ -51,4 +51,4 @@ std::string idle_wait_message(const IdleWait& wait) {
     return {};
 }
 
-}  // namespace app
+}  // namespace settings
