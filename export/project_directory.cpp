@@ -18,6 +18,17 @@ bool usable(const fs::path& dir) {
     return fs::is_directory(dir, ec) && ::access(dir.c_str(), W_OK) == 0;
 }
 
+// An installed program (<prefix>/bin beside <prefix>/share/ohm7416) never keeps the
+// operator's files beside itself, even where it may write there (run as root, or
+// installed into the home folder): that folder belongs to the package manager. Only a
+// build tree or a loose copy of the program is its own project directory.
+bool installed(const fs::path& executable_dir) {
+    std::error_code ec;
+    fs::path prefix = executable_dir.parent_path();
+    return fs::is_directory(prefix / "share" / "ohm7416", ec) &&
+           !fs::exists(prefix / "CMakeCache.txt", ec);
+}
+
 }  // namespace
 
 std::string choose_project_directory(const std::string& home_option,
@@ -29,7 +40,8 @@ std::string choose_project_directory(const std::string& home_option,
         chosen = home_option;
     } else if (env && *env) {
         chosen = env;
-    } else if (!executable_dir.empty() && ::access(executable_dir.c_str(), W_OK) == 0) {
+    } else if (!executable_dir.empty() && ::access(executable_dir.c_str(), W_OK) == 0 &&
+               !installed(executable_dir)) {
         chosen = executable_dir;
     } else {
         chosen = user_data_dir;
