@@ -73,8 +73,8 @@ class SerialSetupForm {
         for (int baud : kBaudRates) form_.baudCombo->addItem(QString::number(baud), baud);
 
         int port_index = rec::com.com_port - 1;
-        form_.portCombo->setCurrentIndex(port_index >= 0 && port_index < settings::COM_PORTS ? port_index
-                                                                                   : 0);
+        form_.portCombo->setCurrentIndex(
+            port_index >= 0 && port_index < settings::COM_PORTS ? port_index : 0);
         int baud_index = form_.baudCombo->findData(static_cast<int>(rec::com.baud_rate));
         form_.baudCombo->setCurrentIndex(baud_index >= 0 ? baud_index : 3);
         QObject::connect(form_.portCombo, &QComboBox::currentIndexChanged,

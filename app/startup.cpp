@@ -42,8 +42,8 @@ bool Program::start(const CommandLine& command_line, const std::string& executab
     set_print_defaults();
 
     std::string error;
-    settings::curr_dir =
-        exporting::choose_project_directory(command_line.home, executable_dir, user_data_dir, error);
+    settings::curr_dir = exporting::choose_project_directory(command_line.home, executable_dir,
+                                                             user_data_dir, error);
     if (settings::curr_dir.empty()) {
         ui::message_box("Fehler-Meldung :", error);
         return false;

@@ -151,8 +151,8 @@ struct Parser {
 
     bool check() {
         const GlobalOptions& g = out.global;
-        int interfaces = (g.port ? 1 : 0) + (g.gpib_address ? 1 : 0) +
-                         (g.simulate != Simulation::None ? 1 : 0);
+        int interfaces =
+            (g.port ? 1 : 0) + (g.gpib_address ? 1 : 0) + (g.simulate != Simulation::None ? 1 : 0);
         if (interfaces > 1) return fail("--port, --gpib und --simulate schließen einander aus");
         if (g.help) return true;
         if (!out.subcommand) return fail("Kein Befehl angegeben");

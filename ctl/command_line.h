@@ -33,8 +33,7 @@ struct CommandLine {
 };
 
 // False with a German one-line `error` for anything the tool cannot run.
-bool parse_command_line(const std::vector<std::string>& args, CommandLine& out,
-                        std::string& error);
+bool parse_command_line(const std::vector<std::string>& args, CommandLine& out, std::string& error);
 
 // The whole help, or that of one command.
 std::string usage();

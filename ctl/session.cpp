@@ -35,9 +35,8 @@ Session::~Session() {
 bool Session::open_project() {
     if (project_open_) return true;
     std::string error;
-    settings::curr_dir =
-        exporting::choose_project_directory(options_.home, environment_.executable_dir,
-                                            environment_.user_data_dir, error);
+    settings::curr_dir = exporting::choose_project_directory(
+        options_.home, environment_.executable_dir, environment_.user_data_dir, error);
     if (settings::curr_dir.empty()) return fail(error);
     project_open_ = true;
     return true;
@@ -53,8 +52,7 @@ bool Session::choose_interface() {
         bool gpib = options_.simulate == Simulation::Gpib;
         simulation_ = std::make_unique<tools::EmbeddedInstrument>();
         std::string error;
-        auto transport =
-            gpib ? tools::SimulatedTransport::Gpib : tools::SimulatedTransport::Rs232;
+        auto transport = gpib ? tools::SimulatedTransport::Gpib : tools::SimulatedTransport::Rs232;
         if (!simulation_->start(transport, settings::SIMULATED_COM_PORT, error)) return fail(error);
         settings::select_simulated_interface(gpib);
     } else if (options_.port) {

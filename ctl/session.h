@@ -23,7 +23,7 @@ struct Environment {
     std::ostream& err;
     std::string executable_dir;
     std::string user_data_dir;
-    bool pacing = true;    // the pauses between instrument commands really wait
+    bool pacing = true;     // the pauses between instrument commands really wait
     bool progress = false;  // draw progress on err (a terminal)
 };
 

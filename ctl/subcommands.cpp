@@ -10,7 +10,8 @@ extern const Subcommand RESTORE_COMMAND;
 
 const std::vector<const Subcommand*>& subcommands() {
     static const std::vector<const Subcommand*> table{
-        &INFO_COMMAND, &SAVE_CONFIG_COMMAND, &LOAD_CONFIG_COMMAND, &BACKUP_COMMAND, &RESTORE_COMMAND,
+        &INFO_COMMAND,   &SAVE_CONFIG_COMMAND, &LOAD_CONFIG_COMMAND,
+        &BACKUP_COMMAND, &RESTORE_COMMAND,
     };
     return table;
 }

@@ -17,4 +17,6 @@ void check_new_version();
 }  // namespace settings
 
 // The name the start-up and the interface dialogs call it by.
-inline void check_new_version() { settings::check_new_version(); }
+inline void check_new_version() {
+    settings::check_new_version();
+}

@@ -40,7 +40,8 @@ int bring_to_known_state(double idle_limit_seconds) {
     zk7416_meas_stop(tarvolux);
     ui::delay(0.05);
     IdleWait idle = wait_until_idle(tarvolux, idle_limit_seconds);
-    if (idle.result != IdleResult::Idle) ui::message_box("Fehler-Meldung :", idle_wait_message(idle));
+    if (idle.result != IdleResult::Idle)
+        ui::message_box("Fehler-Meldung :", idle_wait_message(idle));
     // An instrument that no longer answers would only turn the upload into a row of
     // time-outs.
     if (idle.result == IdleResult::NoAnswer) return -1;

@@ -26,8 +26,8 @@ bool save_serial_port_map(const std::string& project_dir, const SerialPortMap& m
     std::string text;
     for (int i = 0; i < COM_PORTS; ++i)
         if (!map[i].empty()) text += "COM" + std::to_string(i + 1) + "=" + map[i] + "\n";
-    return save_file(join_path(project_dir, SERIAL_PORT_MAP_FILE), text.data(),
-                               text.size()) == SaveStatus::Saved;
+    return save_file(join_path(project_dir, SERIAL_PORT_MAP_FILE), text.data(), text.size()) ==
+           SaveStatus::Saved;
 }
 
 void apply_serial_port_map(const SerialPortMap& map) {

@@ -4,7 +4,8 @@
 //
 // Answers to questions and three-button popups are keyed by the popup's text, those to
 // prompts by the title, so an answer meant for one question is never given to another;
-// file selections take the paths given, in order. A popup without an answer gets the safe answer of ui::ScriptedBackend
+// file selections take the paths given, in order. A popup without an answer gets the safe answer of
+// ui::ScriptedBackend
 // ("Nein", cancel, the Escape button) and is written to the stream with that answer.
 #pragma once
 
@@ -25,7 +26,9 @@ class ConsoleBackend : public Backend {
     void answer_question(const std::string& text, bool yes) { questions_[text] = yes; }
     void answer_three_button(const std::string& text, int button) { three_buttons_[text] = button; }
     void answer_file(std::string path) { files_.push_back(std::move(path)); }
-    void answer_prompt(const std::string& title, std::string text) { prompts_[title] = std::move(text); }
+    void answer_prompt(const std::string& title, std::string text) {
+        prompts_[title] = std::move(text);
+    }
 
     // With pacing on (the default), delay() really waits: the pauses are the flow
     // control of the exchange with the instrument.

@@ -64,8 +64,7 @@ static int32_t print_comparator_counts(int32_t handle) {
                    (int)c[3], (int)c[4]);
     } else {
         status = zk7416_comparator_2_limit_report(handle, &c[0], &c[1], &c[2]);
-        if (status == 0)
-            printf("comparator counts: %d %d %d\n", (int)c[0], (int)c[1], (int)c[2]);
+        if (status == 0) printf("comparator counts: %d %d %d\n", (int)c[0], (int)c[1], (int)c[2]);
     }
     return status;
 }
@@ -84,12 +83,12 @@ int main(int argc, char** argv) {
             limits = 1;
             low = atof(argv[++i]);
             upp = atof(argv[++i]);
-        }
-        else
+        } else
             count = atoi(argv[i]);
     }
     if ((port == 0) == (address < 0) || count < 1) {
-        fprintf(stderr, "usage: %s --port N [--baud B] | --gpib ADDRESS [--limits LOW UPP] [COUNT]\n",
+        fprintf(stderr,
+                "usage: %s --port N [--baud B] | --gpib ADDRESS [--limits LOW UPP] [COUNT]\n",
                 argv[0]);
         return 2;
     }
@@ -113,8 +112,8 @@ int main(int argc, char** argv) {
 
     /* In single-measurement mode every value needs its own start. */
     char continuous[ZK7416_ANSWER_SIZE] = "";
-    int single = zk7416_receive_scpi(handle, "INIT:CONT?", continuous) == 0 &&
-                 strcmp(continuous, "0") == 0;
+    int single =
+        zk7416_receive_scpi(handle, "INIT:CONT?", continuous) == 0 && strcmp(continuous, "0") == 0;
     int failed = 0;
     status = zk7416_meas_start(handle);
     if (status != 0) failed = report("start", status);

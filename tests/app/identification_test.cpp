@@ -14,7 +14,9 @@ struct FirmwareCase {
     int expected;
 };
 
-void PrintTo(const FirmwareCase& c, std::ostream* os) { *os << c.ident_4; }
+void PrintTo(const FirmwareCase& c, std::ostream* os) {
+    *os << c.ident_4;
+}
 
 class FirmwareGeneration : public ::testing::TestWithParam<FirmwareCase> {};
 
@@ -28,10 +30,9 @@ TEST_P(FirmwareGeneration, FollowsTheFirmwareDateInTheFourthField) {
 
 INSTANTIATE_TEST_SUITE_P(
     Identification, FirmwareGeneration,
-    ::testing::Values(FirmwareCase{"V0497", 1}, FirmwareCase{"V0397", 0},
-                      FirmwareCase{"V0198", 1}, FirmwareCase{"V0103-2.0", 1},
-                      FirmwareCase{"V1296", 0}, FirmwareCase{"V0150", 0},
-                      FirmwareCase{"V0149", 1},
+    ::testing::Values(FirmwareCase{"V0497", 1}, FirmwareCase{"V0397", 0}, FirmwareCase{"V0198", 1},
+                      FirmwareCase{"V0103-2.0", 1}, FirmwareCase{"V1296", 0},
+                      FirmwareCase{"V0150", 0}, FirmwareCase{"V0149", 1},
                       // A pair that starts with a non-digit counts as 0: year 0 is new.
                       FirmwareCase{"Vx3x9", 1}, FirmwareCase{"V12", 1},
                       // Leading digits only: "9x" is 9, an old year.
@@ -72,8 +73,8 @@ TEST(CommandLine, DemonstrationNeedsExactlyOneArgumentStartingWithMesse) {
 TEST(CommandLine, OptionsAreNotPositionalArguments) {
     app::CommandLine cl;
     std::string error;
-    ASSERT_TRUE(app::parse_command_line({"--simulate=gpib", "--home", "/tmp/x", "Messe"}, cl,
-                                        error));
+    ASSERT_TRUE(
+        app::parse_command_line({"--simulate=gpib", "--home", "/tmp/x", "Messe"}, cl, error));
     EXPECT_EQ(cl.simulate, app::Simulation::Gpib);
     EXPECT_EQ(cl.home, "/tmp/x");
     EXPECT_EQ(cl.messedemo, 1);

@@ -59,15 +59,14 @@ class CtlTest : public ::testing::TestWithParam<Transport> {
 
     // Runs ohm7416ctl with the bench's interface options and `args` against a fresh
     // instrument that `prepare` sets up first.
-    CtlResult ctl(std::vector<std::string> args,
-                  const std::function<void(Bench&)>& prepare = {});
+    CtlResult ctl(std::vector<std::string> args, const std::function<void(Bench&)>& prepare = {});
     // Starts the program against a fresh instrument prepared the same way, triggers the
     // menu item `action` (none: nullptr) with the scripted answers `answer` queues, and
     // shuts it down.
     // Returns the wire of start-up and menu item.
     std::vector<std::string> program(const char* action,
-                                      const std::function<void(ui::ScriptedBackend&)>& answer,
-                                      const std::function<void(Bench&)>& prepare = {});
+                                     const std::function<void(ui::ScriptedBackend&)>& answer,
+                                     const std::function<void(Bench&)>& prepare = {});
 
     Transport transport() const { return GetParam(); }
     std::string file(const std::string& name) const { return folder.file(name); }

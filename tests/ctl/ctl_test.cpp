@@ -151,8 +151,10 @@ TEST_P(CtlFailures, RefusedFilesSendNothing) {
     for (const Case& c : std::vector<Case>{
              {{"load-config", file("kurz.cfg")}, "ist keine vollständige Konfigurationsdatei"},
              {{"restore", file("kurz.bak"), "--datalogger"}, "ist keine vollständige Backup-Datei"},
-             {{"load-config", file("fehlt.cfg")}, "Kann Datei : " + file("fehlt.cfg") + " nicht öffnnen"},
-             {{"restore", file("fehlt.bak")}, "Kann Datei : " + file("fehlt.bak") + " nicht öffnnen"},
+             {{"load-config", file("fehlt.cfg")},
+              "Kann Datei : " + file("fehlt.cfg") + " nicht öffnnen"},
+             {{"restore", file("fehlt.bak")},
+              "Kann Datei : " + file("fehlt.bak") + " nicht öffnnen"},
          }) {
         CtlResult result = ctl(c.args);
         EXPECT_EQ(result.status, 1) << c.args[0];
@@ -181,7 +183,8 @@ TEST_P(CtlFailures, NoConnectionAndNoInterfaceAreOneMessageEach) {
     ::setenv("ZK7416_COM4", "/nonexistent/tty", 1);
     std::ostringstream err4;
     ctl::Environment four{out, err4, "", folder.file("user"), false, false};
-    EXPECT_EQ(ctl::run({"--home", home.string(), "--port", "4", "save-config", file("x.cfg")}, four), 1);
+    EXPECT_EQ(
+        ctl::run({"--home", home.string(), "--port", "4", "save-config", file("x.cfg")}, four), 1);
     ::unsetenv("ZK7416_COM4");
     EXPECT_EQ(err4.str(), std::string("Fehler-Meldung : ") + settings::NO_CONNECTION_TEXT + "\n");
     EXPECT_FALSE(std::filesystem::exists(file("x.cfg")));
@@ -222,7 +225,9 @@ TEST(CtlCommandLine, HelpStatesEveryCommandAndTheDefaultOfEveryQuestion) {
     std::ostringstream one;
     ctl::Environment command{one, err, "", "", false, false};
     EXPECT_EQ(ctl::run({"restore", "--help"}, command), 0);
-    EXPECT_EQ(one.str().rfind("Aufruf: ohm7416ctl [Schnittstelle] [--home VERZEICHNIS] restore DATEI", 0), 0u);
+    EXPECT_EQ(
+        one.str().rfind("Aufruf: ohm7416ctl [Schnittstelle] [--home VERZEICHNIS] restore DATEI", 0),
+        0u);
     EXPECT_EQ(err.str(), "");
 }
 

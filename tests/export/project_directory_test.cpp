@@ -27,8 +27,8 @@ class ProjectDirectory : public ::testing::Test {
 
     std::string choose(const std::string& home, const std::string& executable_dir) {
         std::string error;
-        std::string chosen = exporting::choose_project_directory(home, executable_dir,
-                                                                 folder.file("user"), error);
+        std::string chosen =
+            exporting::choose_project_directory(home, executable_dir, folder.file("user"), error);
         EXPECT_EQ(error, "");
         return chosen;
     }
@@ -82,4 +82,5 @@ TEST_F(ProjectDirectory, TheUsersFolderFollowsTheDesktopsDataHome) {
     ScopedVariable data_home("XDG_DATA_HOME", "relativ");
     EXPECT_EQ(exporting::user_data_directory(), "/home/pruefer/.local/share/ohm7416");
 }
+
 }  // namespace

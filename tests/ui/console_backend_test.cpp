@@ -45,10 +45,9 @@ TEST(ConsoleBackend, ProgressOnATerminalOnlyAndMessagesOnALineOfTheirOwn) {
         EXPECT_EQ(backend.errors_shown(), 1);
         std::string progress =
             "\rLese Geräteeinstellung Nr. 0: 0/89     \rLese Geräteeinstellung Nr. 0: 1/89     \n";
-        std::string expected = (terminal ? progress : "") +
-                               "Fehler-Meldung : Kann Datei : x nicht öffnnen\n" +
-                               (terminal ? "\rLese Geräteeinstellung Nr. 0: 2/89     \n" : "") +
-                               "Meldung : fertig\n";
+        std::string expected =
+            (terminal ? progress : "") + "Fehler-Meldung : Kann Datei : x nicht öffnnen\n" +
+            (terminal ? "\rLese Geräteeinstellung Nr. 0: 2/89     \n" : "") + "Meldung : fertig\n";
         EXPECT_EQ(err.str(), expected) << "terminal " << terminal;
     }
 }
