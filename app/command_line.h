@@ -20,8 +20,7 @@ struct CommandLine {
 };
 
 // False with a German message for an unknown option or a missing value.
-bool parse_command_line(const std::vector<std::string>& args, CommandLine& out,
-                        std::string& error);
+bool parse_command_line(const std::vector<std::string>& args, CommandLine& out, std::string& error);
 
 // The demonstration rule on its own: exactly one argument, beginning with "messe".
 int messedemo_requested(const std::vector<std::string>& positional);

@@ -13,7 +13,6 @@ namespace app {
 
 class EmbeddedSimulation {
   public:
-
     // False with a German message when the simulation cannot be started.
     bool start(Simulation kind, std::string& error);
     // Points the interface record at the simulation (not saved to Com.stp).

@@ -7,9 +7,14 @@
 #include "app/interface_setup.h"
 #include "app/menu_actions.h"
 #include "settings/records.h"
-#include "settings/settings_file_ops.h"
 #include "app/record_text.h"
+#include "app/startup.h"
+#include "export/user_export_panel.h"
+#include "measure/measure_panel.h"
+#include "settings/settings_file_ops.h"
+#include "ui/callback_scope.h"
 #include "ui/glob.h"
+#include "ui/panel_hooks.h"
 #include "ui_main_window.h"
 
 namespace app {
@@ -19,21 +24,29 @@ MainWindow* current_main_panel = nullptr;
 
 }  // namespace
 
-MainWindow* main_panel() { return current_main_panel; }
-void set_main_panel(MainWindow* window) { current_main_panel = window; }
+MainWindow* main_panel() {
+    return current_main_panel;
+}
+void set_main_panel(MainWindow* window) {
+    current_main_panel = window;
+}
 
 MainWindow::MainWindow() : ui_(std::make_unique<Ui::MainWindow>()) {
     ui_->setupUi(this);
     build_dispatch_table();
     connect(ui_->menubar, &QMenuBar::triggered, this, &MainWindow::dispatch);
     set_interface_check_marks(-1);
+    ui::set_measuring_menus([this](bool measuring) { set_measuring(measuring); });
 }
 
 MainWindow::~MainWindow() {
+    ui::set_measuring_menus({});
     if (current_main_panel == this) current_main_panel = nullptr;
 }
 
-QAction* MainWindow::action(const char* name) const { return findChild<QAction*>(name); }
+QAction* MainWindow::action(const char* name) const {
+    return findChild<QAction*>(name);
+}
 
 // One row per menu item. Items whose dialogs are not part of the program yet are shown
 // dimmed: they must not pretend to work.
@@ -41,9 +54,15 @@ void MainWindow::build_dispatch_table() {
     auto& u = *ui_;
     rows_ = {
         {u.actionPrinterSetup, {}},
-        {u.actionUserExportFormat, {}},
-        {u.actionGpib, [] { if (gpib_setup() == 1) after_interface_change(); }},
-        {u.actionRs232, [] { if (serial_setup() == 1) after_interface_change(); }},
+        {u.actionUserExportFormat, [this] { exporting::load_user_export_panel(this); }},
+        {u.actionGpib,
+         [] {
+             if (gpib_setup() == 1) after_interface_change();
+         }},
+        {u.actionRs232,
+         [] {
+             if (serial_setup() == 1) after_interface_change();
+         }},
         {u.actionActivateMemory, {}},
         {u.actionSaveMemory, {}},
         {u.actionMeasurementConfig, {}},
@@ -56,19 +75,46 @@ void MainWindow::build_dispatch_table() {
         {u.actionLoadConfig, [] { load_configuration_and_offer_transfer(); }},
         {u.actionMakeBackup, [] { settings::MakeBackupFile(); }},
         {u.actionLoadBackup, [] { settings::LoadBackupFile(); }},
-        {u.actionQuit, [this] { if (confirm_quit()) { quitting_ = true; close(); } }},
-        {u.actionMeasurePanel, {}},
+        {u.actionQuit,
+         [this] {
+             if (confirm_quit()) {
+                 quitting_ = true;
+                 close();
+             }
+         }},
+        {u.actionMeasurePanel, [this] { open_measure_panel(); }},
         {u.actionDataloggerReadout, {}},
         {u.actionProgramInfo, [this] { show_program_info(this); }},
         {u.actionDeviceInfo, [this] { show_device_info(this); }},
     };
     for (const auto& row : rows_) {
         row.action->setEnabled(static_cast<bool>(row.run));
-        if (!row.run) row.action->setToolTip(QStringLiteral("In dieser Version noch nicht verfügbar"));
+        if (!row.run)
+            row.action->setToolTip(QStringLiteral("In dieser Version noch nicht verfügbar"));
     }
 }
 
+bool MainWindow::available(QAction* action) const {
+    for (const auto& row : rows_)
+        if (row.action == action) return static_cast<bool>(row.run);
+    return true;
+}
+
+void MainWindow::set_measuring(bool measuring) {
+    auto& u = *ui_;
+    // The read-out, every dialog that sends settings, the interface, and the file items
+    // that send to the instrument or recall its memories one after the other.
+    for (QAction* a : {u.actionDataloggerReadout, u.actionDataloggerConfig, u.actionLoadConfig,
+                       u.actionMakeBackup, u.actionLoadBackup})
+        a->setEnabled(!measuring && available(a));
+    u.menuGeraet->menuAction()->setEnabled(!measuring);
+    u.menuSchnittstelle->menuAction()->setEnabled(!measuring);
+}
+
 void MainWindow::dispatch(QAction* triggered) {
+    // Measurement ticks wait while a menu action talks to the instrument or waits for
+    // the operator.
+    ui::CallbackScope scope;
     for (const auto& row : rows_) {
         if (row.action != triggered || !row.run) continue;
         // The item's own check mark is the interface's, not a toggle.
@@ -98,10 +144,15 @@ void MainWindow::show_connection(bool connected) {
     ui_->connectionLabel->setText(QStringLiteral("Verbunden über %1").arg(how));
     const rec::Device& d = rec::device;
     ui_->deviceLabel->setText(QStringLiteral("%1 %2\n%3   Firmware %4")
-                                  .arg(record_text(d.ident_1),
-                                       record_text(d.ident_2),
-                                       record_text(d.ident_3),
-                                       record_text(d.ident_4)));
+                                  .arg(record_text(d.ident_1), record_text(d.ident_2),
+                                       record_text(d.ident_3), record_text(d.ident_4)));
+}
+
+void MainWindow::open_measure_panel() {
+    QAction* item = ui_->actionMeasurePanel;
+    measure::open_measure_panel(this, messedemo_7416_start == 1,
+                                [item] { item->setEnabled(true); });
+    item->setEnabled(false);
 }
 
 bool MainWindow::confirm_quit() {
@@ -112,6 +163,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // The close box asks the same question as the menu; the menu has asked already.
     if (quitting_ || confirm_quit()) {
         quitting_ = true;
+        // A running measurement is stopped and storing ends before the program does.
+        measure::close_measure_panel();
         event->accept();
     } else {
         event->ignore();

@@ -30,6 +30,10 @@ class MainWindow : public QMainWindow {
 
     QAction* action(const char* name) const;
 
+    // While a measurement runs, the menu entries that would change the instrument's
+    // settings or read it out rest.
+    void set_measuring(bool measuring);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -40,6 +44,8 @@ class MainWindow : public QMainWindow {
     };
     void build_dispatch_table();
     void dispatch(QAction* action);
+    bool available(QAction* action) const;
+    void open_measure_panel();
 
     std::unique_ptr<Ui::MainWindow> ui_;
     std::vector<MenuRow> rows_;

@@ -1,11 +1,11 @@
 #include "app/menu_actions.h"
 
 #include "app/main_window.h"
-#include "export/export_file.h"
 #include "settings/identification.h"
 #include "settings/settings_file_ops.h"
 #include "settings/transfer.h"
 #include "ui/glob.h"
+#include "ui/panel_hooks.h"
 #include "ui/ui.h"
 
 namespace app {
@@ -24,12 +24,10 @@ void load_configuration_and_offer_transfer() {
     if (LG_ConfirmPopup("Frage :", "Wollen Sie die Konfiguration in das Gerät übertragen?") == 1)
         settings::download_current_state();
     // The measure panel, when open, shows the loaded records either way.
-}
-
-void close_measurement_export() {
-    if (exporting::measure_store_mode != 1) return;
-    exporting::export_fhdl.close();
-    exporting::measure_store_mode = 0;
+    if (ui::meas_panel_loaded) {
+        ui::came_from_log_config = 1;
+        ui::UpdateMeasurePanel();
+    }
 }
 
 }  // namespace app

@@ -7,6 +7,7 @@
 #include "driver/zk7416.h"
 #include "export/export_file.h"
 #include "export/project_directory.h"
+#include "measure/measure_panel.h"
 #include "settings/com_setup.h"
 #include "settings/instrument_connection.h"
 #include "settings/instrument_handle.h"
@@ -17,7 +18,6 @@
 namespace app {
 
 int messedemo_7416_start = 0;
-int graphic_ctrl_loaded = 0;
 
 namespace {
 
@@ -36,7 +36,7 @@ Program::~Program() = default;
 
 bool Program::start(const CommandLine& command_line, const std::string& executable_dir,
                     const std::string& user_data_dir) {
-    graphic_ctrl_loaded = 0;
+    measure::graphic_ctrl_loaded = 0;
     exporting::measure_store_mode = 0;
     messedemo_7416_start = command_line.messedemo;
     set_print_defaults();
@@ -88,9 +88,10 @@ void Program::connect_and_prepare() {
 }
 
 void Program::shutdown() {
+    measure::close_measure_panel();
     set_main_panel(nullptr);
     window_.reset();
-    close_measurement_export();
+    if (exporting::measure_store_mode == 1) exporting::close_measurement_export();
     zk7416_close(settings::tarvolux);
 }
 

@@ -13,8 +13,6 @@ class MainWindow;
 
 // 1 when the program was started with the demonstration argument.
 extern int messedemo_7416_start;
-// The graph of the measure panel is set up (reset at start).
-extern int graphic_ctrl_loaded;
 
 class Program {
   public:

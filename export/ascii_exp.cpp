@@ -3,6 +3,7 @@
 #include "export/text_lines.h"
 #include "settings/atomic_file.h"
 #include "settings/file_messages.h"
+#include "settings/latin1.h"
 #include "settings/number_text.h"
 #include "settings/project_dir.h"
 #include "settings/text_field.h"
@@ -27,8 +28,8 @@ std::string format_file_text(const AsciiExp& format) {
     return text;
 }
 
-int load_export_para() {
-    std::string name(rec::field_text(ascii_exp.format_file));
+int load_export_para(AsciiExp& format) {
+    std::string name(rec::field_text(format.format_file));
     auto lines = read_text_lines(format_path(name));
     if (!lines) {
         settings::show_file_error(settings::cannot_open_text(name));
@@ -38,19 +39,63 @@ int load_export_para() {
         return i < lines->size() ? std::string_view((*lines)[i]) : std::string_view();
     };
     if (auto max_lines = settings::parse_leading_integer(line(0)))
-        ascii_exp.max_lines = static_cast<int>(*max_lines);
+        format.max_lines = static_cast<int>(*max_lines);
     if (auto words = split_words(line(1)); !words.empty())
-        rec::copy_text(ascii_exp.extension, words[0].substr(0, 4));
-    if (!line(2).empty()) ascii_exp.decimal_separator = line(2)[0];
-    if (!line(3).empty()) ascii_exp.column_separator = line(3)[0];
+        rec::copy_text(format.extension, words[0].substr(0, 4));
+    if (!line(2).empty()) format.decimal_separator = line(2)[0];
+    if (!line(3).empty()) format.column_separator = line(3)[0];
     return 1;
 }
 
-int save_export_para() {
-    std::string name(rec::field_text(ascii_exp.format_file));
-    std::string text = format_file_text(ascii_exp);
+int load_export_para() {
+    return load_export_para(ascii_exp);
+}
+
+int save_export_para(const AsciiExp& format) {
+    std::string name(rec::field_text(format.format_file));
+    std::string text = format_file_text(format);
     return settings::report_save(settings::save_file(format_path(name), text.data(), text.size()),
                                  name);
+}
+
+int save_export_para() {
+    return save_export_para(ascii_exp);
+}
+
+bool valid_extension(std::string_view extension) {
+    if (extension.size() != 4 || extension[0] != '.') return false;
+    for (char c : extension.substr(1)) {
+        bool letter_or_digit =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        if (!letter_or_digit) return false;
+    }
+    return true;
+}
+
+namespace {
+
+// A separator is one character of Latin-1 that can stand in a line of text: the tab
+// and the blank are allowed, other control characters and the line ends are not.
+bool usable_separator(std::string_view utf8) {
+    auto latin1 = settings::exact_latin1(utf8);
+    if (!latin1 || latin1->size() != 1) return false;
+    auto code = static_cast<unsigned char>((*latin1)[0]);
+    return code == '\t' || (code >= 0x20 && code != 0x7F && !(code >= 0x80 && code < 0xA0));
+}
+
+}  // namespace
+
+std::string separator_refusal(std::string_view decimal_utf8, std::string_view column_utf8) {
+    if (!usable_separator(decimal_utf8) || !usable_separator(column_utf8))
+        return "Dezimal-Trenner und Spalten-Trenner müssen je genau ein Zeichen sein.";
+    if (decimal_utf8 == column_utf8)
+        return "Dezimal-Trenner und Spalten-Trenner müssen verschieden sein.";
+    return {};
+}
+
+char separator_char(std::string_view utf8) {
+    auto latin1 = settings::exact_latin1(utf8);
+    return latin1 && !latin1->empty() ? (*latin1)[0] : '\0';
 }
 
 }  // namespace exporting

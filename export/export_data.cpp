@@ -32,7 +32,7 @@ void report_write_error(const std::string& path) {
 
 int stop(bool close_file) {
     if (close_file) export_fhdl.close();
-    measure_store_mode = 0;
+    storing_ended();
     return -1;
 }
 

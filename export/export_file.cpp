@@ -14,6 +14,7 @@ int measure_store_mode = 0;
 
 bool ExportFile::open(const std::string& path) {
     close();
+    path_ = path;
     fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     return fd_ >= 0;
 }
@@ -34,6 +35,30 @@ bool ExportFile::close() {
     bool ok = ::close(fd_) == 0;
     fd_ = -1;
     return ok;
+}
+
+namespace {
+
+std::function<void()>& store_switch_follower() {
+    static std::function<void()> follower;
+    return follower;
+}
+
+}  // namespace
+
+void set_store_switch_follower(std::function<void()> follower) {
+    store_switch_follower() = std::move(follower);
+}
+
+void storing_ended() {
+    measure_store_mode = 0;
+    if (store_switch_follower()) store_switch_follower()();
+}
+
+bool close_measurement_export() {
+    bool closed = export_fhdl.close();
+    storing_ended();
+    return closed;
 }
 
 int export_(ExportFile& file, std::string_view text) {

@@ -1,6 +1,7 @@
 // The open export file and the switch for storing running measurements into it.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -22,15 +23,31 @@ class ExportFile {
     // False when the system reports an error on closing. Closing a closed file is fine.
     bool close();
     bool is_open() const { return fd_ >= 0; }
+    // The path of the file opened last.
+    const std::string& path() const { return path_; }
 
   private:
     int fd_ = -1;
+    std::string path_;
 };
 
 extern ExportFile export_fhdl;
 
 // 1 while running measurements are stored into export_fhdl.
 extern int measure_store_mode;
+
+// Ends a running measurement export: the file is closed and storing switched off. The
+// measure panel's store switch follows (see set_store_switch_follower). Used by the
+// store switch itself, the measure panel's close, the datalogger read-out and the
+// shutdown. False when closing reported an error (the last lines may be lost).
+bool close_measurement_export();
+
+// Called whenever storing ends, from wherever: the measure panel puts its store switch
+// off. An empty function removes the follower.
+void set_store_switch_follower(std::function<void()> follower);
+// Storing has ended: measure_store_mode 0 and the follower told. For the paths that
+// end storing without a file to close (a cancelled file choice, a failed header).
+void storing_ended();
 
 // Writes `text` (UTF-8) to the file in Latin-1: 1, or -1 when the write fails or the
 // file is not open. Named for the program's `export`, which is a C++ keyword.

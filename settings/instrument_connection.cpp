@@ -3,7 +3,6 @@
 #include "driver/zk7416.h"
 #include "settings/identification.h"
 #include "settings/instrument_handle.h"
-#include "settings/instrument_idle.h"
 #include "settings/records.h"
 #include "settings/transfer.h"
 #include "ui/ui.h"
@@ -41,7 +40,8 @@ int bring_to_known_state(double idle_limit_seconds) {
     ui::delay(0.05);
     IdleWait idle = wait_until_idle(tarvolux, idle_limit_seconds);
     if (idle.result != IdleResult::Idle)
-        ui::message_box("Fehler-Meldung :", idle_wait_message(idle));
+        ui::message_box("Fehler-Meldung :",
+                        idle_wait_message(idle, "Die Geräteeinstellungen wurden nicht gelesen."));
     // An instrument that no longer answers would only turn the upload into a row of
     // time-outs.
     if (idle.result == IdleResult::NoAnswer) return -1;

@@ -5,14 +5,13 @@
 
 #include <cstdint>
 
+#include "settings/instrument_idle.h"
+
 namespace settings {
 
 inline constexpr const char* NO_CONNECTION_TEXT =
     "Keine Verbindung zum Tarvolux Typ 7416.\nFehler evtl. bei den Schnittstelleneinstellungen "
     "?\nDatenübertragungskabel OK ?";
-
-// How long the start-up waits for a measuring instrument to become idle.
-inline constexpr double IDLE_LIMIT_SECONDS = 30.0;
 
 // Opens the connection rec::com names (interface 0 = GPIB at gpib_address, else RS-232
 // at com_port/baud_rate; 10-second time-outs, no reset), with the busy cursor. The

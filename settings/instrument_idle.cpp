@@ -29,8 +29,8 @@ IdleWait wait_until_idle(std::int32_t handle, double limit_seconds) {
     }
 }
 
-std::string idle_wait_message(const IdleWait& wait) {
-    char text[200];
+std::string idle_wait_message(const IdleWait& wait, std::string_view not_done) {
+    char text[300];
     switch (wait.result) {
         case IdleResult::StillMeasuring:
             std::snprintf(text, sizeof text,
@@ -41,9 +41,9 @@ std::string idle_wait_message(const IdleWait& wait) {
         case IdleResult::NoAnswer:
             std::snprintf(text, sizeof text,
                           "Keine Antwort vom Tarvolux Typ 7416 auf die Statusabfrage (Fehler "
-                          "%d).\nDie Geräteeinstellungen wurden nicht gelesen.\n"
-                          "Datenübertragungskabel OK ?",
-                          static_cast<int>(wait.status));
+                          "%d).\n%.*s\nDatenübertragungskabel OK ?",
+                          static_cast<int>(wait.status), static_cast<int>(not_done.size()),
+                          not_done.data());
             return text;
         case IdleResult::Idle:
             break;

@@ -51,6 +51,23 @@ std::string utf8_to_latin1(std::string_view utf8) {
     return out;
 }
 
+std::optional<std::string> exact_latin1(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+            out += utf8[i++];
+            continue;
+        }
+        char32_t code = 0;
+        std::size_t length = decode(utf8, i, code);
+        if (length == 0 || code > 0xFF) return std::nullopt;
+        out += static_cast<char>(code);
+        i += length;
+    }
+    return out;
+}
+
 std::string latin1_to_utf8(std::string_view latin1) {
     std::string out;
     out.reserve(latin1.size() * 2);

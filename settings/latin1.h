@@ -2,6 +2,7 @@
 // and everything crossing the ui layer are UTF-8.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,5 +13,9 @@ namespace settings {
 // by mistake passes unchanged instead of being lost.
 std::string utf8_to_latin1(std::string_view utf8);
 std::string latin1_to_utf8(std::string_view latin1);
+
+// The Latin-1 form of text that must reach the instrument as typed: nullopt when it
+// holds a character beyond Latin-1 or bytes that are no UTF-8 at all.
+std::optional<std::string> exact_latin1(std::string_view utf8);
 
 }  // namespace settings

@@ -98,21 +98,7 @@ bool read_envelope_state(TransferRun& run) {
 }
 
 bool read_envelope_report(TransferRun& run) {
-    std::int32_t status =
-        zk7416_envelope_read_report(tarvolux, env.report_1, env.report_2, env.report_3);
-    // Rewriting texts that were not just read would rewrite them a second time.
-    if (status == 0) {
-        if (rec::field_text(env.report_1) == "ENVELOPE CLEARED") {
-            rec::copy_utf8_text(env.report_1, "Gelöscht");
-            rec::copy_utf8_text(env.report_2, "Gelöscht");
-            rec::copy_utf8_text(env.report_3, "Gelöscht");
-        } else {
-            format_for_display(env.report_1);
-            format_for_display(env.report_2);
-            format_for_display(env.report_3);
-        }
-    }
-    return run.step(status, "Hüllkurven-Bericht");
+    return run.step(fetch_envelope_report(), "Hüllkurven-Bericht");
 }
 
 bool read_temperature_compensation(TransferRun& run) {
@@ -345,6 +331,23 @@ bool run_groups(TransferRun& run, GroupTransfer GroupRow::*direction) {
 }
 
 }  // namespace
+
+std::int32_t fetch_envelope_report() {
+    std::int32_t status =
+        zk7416_envelope_read_report(tarvolux, env.report_1, env.report_2, env.report_3);
+    // Rewriting texts that were not just read would rewrite them a second time.
+    if (status != 0) return status;
+    if (rec::field_text(env.report_1) == "ENVELOPE CLEARED") {
+        rec::copy_utf8_text(env.report_1, "Gelöscht");
+        rec::copy_utf8_text(env.report_2, "Gelöscht");
+        rec::copy_utf8_text(env.report_3, "Gelöscht");
+    } else {
+        format_for_display(env.report_1);
+        format_for_display(env.report_2);
+        format_for_display(env.report_3);
+    }
+    return status;
+}
 
 bool upload_settings_groups(TransferRun& run) {
     return run_groups(run, &GroupRow::upload);

@@ -3,9 +3,16 @@
 // with its way from the instrument into the records and back, in transfer order.
 #pragma once
 
+#include <cstdint>
+
 #include "settings/transfer_run.h"
 
 namespace settings {
+
+// Reads the envelope report into rec::env, each text rewritten for display, a cleared
+// envelope as "Gelöscht". The record changes only when the read succeeded. Returns the
+// driver status.
+std::int32_t fetch_envelope_report();
 
 // Reads every group into the records. 25 progress steps. False when the connection
 // was lost.

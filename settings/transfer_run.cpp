@@ -77,12 +77,31 @@ int TransferRun::abort() {
     return -1;
 }
 
-std::string transfer_abort_text(std::string_view step, std::int32_t status) {
-    std::string text = "Die Übertragung der Geräteeinstellungen wurde abgebrochen.\nSchritt: ";
+namespace {
+
+std::string failed_step_text(std::string_view headline, std::string_view step,
+                             std::int32_t status) {
+    std::string text(headline);
+    text += "\nSchritt: ";
     text += step;
     text += "\nFehler " + std::to_string(status) + ": " + zk7416_status_text(status);
     text += "\n\nBitte Verbindung zum Tarvolux Typ 7416 prüfen.";
     return text;
+}
+
+}  // namespace
+
+std::string transfer_abort_text(std::string_view step, std::int32_t status) {
+    return failed_step_text("Die Übertragung der Geräteeinstellungen wurde abgebrochen.", step,
+                            status);
+}
+
+std::string connection_lost_text(std::string_view step, std::int32_t status) {
+    return failed_step_text("Keine Antwort vom Tarvolux Typ 7416.", step, status);
+}
+
+void report_connection_lost(std::string_view step, std::int32_t status) {
+    ui::message_box("Fehler-Meldung :", connection_lost_text(step, status));
 }
 
 }  // namespace settings

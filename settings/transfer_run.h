@@ -76,4 +76,9 @@ std::int32_t send_text_field(char (&field)[N], Send&& send) {
 // The message abort() shows.
 std::string transfer_abort_text(std::string_view step, std::int32_t status);
 
+// For a single action of a panel (not a whole transfer) that ended because the
+// instrument no longer answers: tells the operator which step failed and why.
+std::string connection_lost_text(std::string_view step, std::int32_t status);
+void report_connection_lost(std::string_view step, std::int32_t status);
+
 }  // namespace settings

@@ -6,7 +6,8 @@
 #include <cstring>
 
 #include "app/main_window.h"
-#include "app/printing.h"
+#include "settings/print_settings.h"
+#include "ui/qt/widget_printing.h"
 #include "settings/records.h"
 #include "tests/app/app_fixture.h"
 
@@ -94,14 +95,14 @@ TEST(Printing, ThePrintSettingsOfTheInterfaceRecordReachThePrinter) {
     rec::com.print_x_resolution = 600;
     rec::com.print_y_resolution = 150;
     QPrinter printer(QPrinter::HighResolution);
-    ui::apply_print_attributes(printer, app::set_print_attributes());
+    ui::apply_print_attributes(printer, settings::set_print_attributes());
     EXPECT_EQ(printer.colorMode(), QPrinter::Color);
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
     EXPECT_EQ(printer.resolution(), 600);
 
     rec::com.print_color_mode = 0;
     rec::com.print_orientation = 2;
-    ui::apply_print_attributes(printer, app::set_print_attributes());
+    ui::apply_print_attributes(printer, settings::set_print_attributes());
     EXPECT_EQ(printer.colorMode(), QPrinter::GrayScale);
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
 }

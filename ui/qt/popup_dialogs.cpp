@@ -87,6 +87,8 @@ PromptDialog::PromptDialog(QWidget* parent, const QString& title, const QString&
     layout->addWidget(box);
 }
 
-QString PromptDialog::text() const { return edit_->text(); }
+QString PromptDialog::text() const {
+    return edit_->text();
+}
 
 }  // namespace ui

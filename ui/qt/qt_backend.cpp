@@ -22,13 +22,17 @@
 namespace ui {
 namespace {
 
-QString q(const std::string& s) { return QString::fromUtf8(s.c_str(), static_cast<int>(s.size())); }
+QString q(const std::string& s) {
+    return QString::fromUtf8(s.c_str(), static_cast<int>(s.size()));
+}
 
 }  // namespace
 
 QtBackend::QtBackend() = default;
 
-QtBackend::~QtBackend() { delete progress_; }
+QtBackend::~QtBackend() {
+    delete progress_;
+}
 
 QWidget* QtBackend::parent() const {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
@@ -55,8 +59,8 @@ std::optional<std::string> QtBackend::prompt(const Prompt& prompt) {
 
 int QtBackend::three_button(const ThreeButtonPopup& popup) {
     ButtonPopup dialog(parent(), q(popup.title), q(popup.text),
-                       {q(popup.buttons[0]), q(popup.buttons[1]), q(popup.buttons[2])},
-                       popup.focus, popup.enter_button, popup.escape_button);
+                       {q(popup.buttons[0]), q(popup.buttons[1]), q(popup.buttons[2])}, popup.focus,
+                       popup.enter_button, popup.escape_button);
     return dialog.exec_choice();
 }
 
@@ -96,7 +100,9 @@ void QtBackend::ensure_progress_panel() {
     layout->addWidget(progress_bar_);
 }
 
-QDialog* QtBackend::progress_panel() const { return progress_; }
+QDialog* QtBackend::progress_panel() const {
+    return progress_;
+}
 
 void QtBackend::progress_show(const std::string& label, int maximum) {
     ensure_progress_panel();

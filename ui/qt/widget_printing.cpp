@@ -3,7 +3,10 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QWidget>
+
+#include "ui/ui.h"
 
 namespace ui {
 
@@ -23,7 +26,8 @@ bool render_widget(QWidget& widget, QPrinter& printer) {
     if (size.isEmpty()) size = widget.sizeHint();
     if (size.isEmpty()) return painter.end();
     double scale = static_cast<double>(page.height()) / size.height();
-    if (size.width() * scale > page.width()) scale = static_cast<double>(page.width()) / size.width();
+    if (size.width() * scale > page.width())
+        scale = static_cast<double>(page.width()) / size.width();
     painter.scale(scale, scale);
     widget.render(&painter);
     return painter.end();
@@ -43,6 +47,31 @@ bool print_widget(QWidget& widget, const PrintAttributes& attributes, QString* e
         return false;
     }
     return true;
+}
+
+bool print_panel(QWidget& panel, const PrintAttributes& attributes) {
+    QString error;
+    if (print_widget(panel, attributes, &error)) return true;
+    if (!error.isEmpty()) message_box("Fehler-Meldung :", error.toStdString());
+    return false;
+}
+
+bool save_widget_image(QWidget& widget, const std::string& start_folder) {
+    FileSelection selection;
+    selection.title = "Grafik als Bild speichern";
+    selection.start_folder = start_folder;
+    selection.file_spec = "*.png";
+    selection.mode = FileMode::Save;
+    auto path = select_file(selection);
+    if (!path) return false;
+    QString name = QString::fromStdString(*path);
+    if (!name.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) name += QStringLiteral(".png");
+    QSaveFile file(name);
+    bool saved =
+        file.open(QIODevice::WriteOnly) && widget.grab().save(&file, "PNG") && file.commit();
+    if (!saved)
+        message_box("Fehler-Meldung :", "Fehler beim Schreiben der Datei : " + name.toStdString());
+    return saved;
 }
 
 }  // namespace ui

@@ -3,18 +3,14 @@
 #pragma once
 
 #include <QString>
+#include <string>
+
+#include "ui/print_attributes.h"
 
 class QPrinter;
 class QWidget;
 
 namespace ui {
-
-struct PrintAttributes {
-    int color_mode = 0;   // 0 = black and white, otherwise colour
-    int orientation = 2;  // 2 = landscape, otherwise portrait
-    int x_resolution = 300;
-    int y_resolution = 300;
-};
 
 // Applies the attributes to a printer.
 void apply_print_attributes(QPrinter& printer, const PrintAttributes& attributes);
@@ -27,5 +23,14 @@ bool render_widget(QWidget& widget, QPrinter& printer);
 // Asks for the printer with the print dialog, then prints. False when cancelled or the
 // printer fails; `error` then says why (empty when cancelled).
 bool print_widget(QWidget& widget, const PrintAttributes& attributes, QString* error = nullptr);
+
+// print_widget for a panel or graph the operator asked to print: a printer that cannot be
+// started is reported under "Fehler-Meldung :"; a cancelled dialog is not.
+bool print_panel(QWidget& panel, const PrintAttributes& attributes);
+
+// Asks for a file name ("Grafik als Bild speichern", *.png, starting in `start_folder`)
+// and saves what the widget shows as a PNG image. The file appears complete or not at
+// all; a failure is reported. True when an image was saved.
+bool save_widget_image(QWidget& widget, const std::string& start_folder);
 
 }  // namespace ui

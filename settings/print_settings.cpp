@@ -1,9 +1,8 @@
-#include "app/printing.h"
+#include "settings/print_settings.h"
 
 #include "settings/records.h"
-#include "ui/ui.h"
 
-namespace app {
+namespace settings {
 
 ui::PrintAttributes set_print_attributes() {
     ui::PrintAttributes attributes;
@@ -14,11 +13,4 @@ ui::PrintAttributes set_print_attributes() {
     return attributes;
 }
 
-bool print_panel(QWidget& panel) {
-    QString error;
-    if (ui::print_widget(panel, set_print_attributes(), &error)) return true;
-    if (!error.isEmpty()) ui::message_box("Fehler-Meldung :", error.toStdString());
-    return false;
-}
-
-}  // namespace app
+}  // namespace settings

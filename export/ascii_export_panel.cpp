@@ -1,0 +1,49 @@
+#include "export/ascii_export_panel.h"
+
+#include <QDialog>
+#include <QListWidget>
+
+#include "export/export_data.h"
+#include "export/export_file.h"
+#include "export/export_types.h"
+#include "settings/latin1.h"
+#include "settings/text_field.h"
+#include "ui/qt/panel_setup.h"
+#include "ui_ascii_export.h"
+
+namespace exporting {
+
+int run_ascii_export_panel(QWidget* parent) {
+    // The list is read once for each opening, so it never holds a type twice.
+    if (get_export_types() != 1) {
+        storing_ended();
+        return -1;
+    }
+    QDialog dialog(ui::dialog_parent(parent));
+    Ui::AsciiExportDialog form;
+    form.setupUi(&dialog);
+    for (int i = 0; i <= export_type_last; ++i) {
+        auto* item = new QListWidgetItem(QString::fromStdString(
+            settings::latin1_to_utf8(rec::field_text(export_types[i].export_type_name))));
+        item->setData(
+            Qt::UserRole,
+            QString::fromStdString(std::string(rec::field_text(export_types[i].export_type_file))));
+        form.typeList->addItem(item);
+    }
+    if (form.typeList->count() > 0) form.typeList->setCurrentRow(0);
+    form.okButton->setEnabled(form.typeList->count() > 0);
+    ui::prepare_panel(dialog);
+
+    QObject::connect(form.cancelButton, &QPushButton::clicked, &dialog, &QDialog::reject);
+    QObject::connect(form.okButton, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(form.typeList, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+    if (dialog.exec() != QDialog::Accepted || !form.typeList->currentItem()) {
+        storing_ended();
+        return -1;
+    }
+    std::string format_file =
+        form.typeList->currentItem()->data(Qt::UserRole).toString().toStdString();
+    return export_data(format_file);
+}
+
+}  // namespace exporting

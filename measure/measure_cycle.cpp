@@ -1,0 +1,269 @@
+#include "measure/measure_cycle.h"
+
+#include <cstdio>
+
+#include "driver/zk7416.h"
+#include "export/export_file.h"
+#include "export/export_writers.h"
+#include "measure/reading.h"
+#include "settings/datalog_blocks.h"
+#include "settings/instrument_handle.h"
+#include "settings/instrument_idle.h"
+#include "settings/records.h"
+#include "settings/settings_groups.h"
+#include "settings/transfer_run.h"
+#include "ui/callback_scope.h"
+#include "ui/panel_hooks.h"
+#include "ui/ui.h"
+
+namespace measure {
+
+int measuring = 0;
+int working_light_on = 0;
+int old_aktu_range = -1;
+int err = 0;
+int demo_7416_flag = 0;
+int demo_7416_meas_start = 0;
+int demo_output_number = 1;
+int compareflag = 0;
+int envelopeflag = 0;
+int datalogflag = 0;
+double graph_ymin = 0.0;
+double graph_ymax = 0.0;
+
+namespace {
+
+using settings::STEP_PAUSE;
+using settings::tarvolux;
+
+constexpr double DEMO_OUTPUT_PAUSE = 0.1;
+constexpr double RESULT_PAUSE = 0.5;
+constexpr double TEMPERATURE_FAILED = -999.9;
+
+double stop_idle_limit = settings::IDLE_LIMIT_SECONDS;
+
+void errorhandler(std::int32_t status, const char* what) {
+    if (status == 0) return;
+    char text[300];
+    std::snprintf(text, sizeof text, "%s\nFehler %d: %s", what, static_cast<int>(status),
+                  zk7416_status_text(status));
+    ui::message_box("Fehler-Meldung :", text);
+}
+
+void show_temperature_once(CycleView& view) {
+    double celsius = 0.0;
+    std::int32_t s = zk7416_get_temp_value(tarvolux, &celsius);
+    view.show_temperature(s == 0 ? celsius : TEMPERATURE_FAILED);
+}
+
+void demonstration_step(std::string& answer) {
+    demo_7416_meas_start = 0;
+    char command[32];
+    std::snprintf(command, sizeof command, "REG:OUTP %d", demo_output_number);
+    zk7416_send_scpi(tarvolux, command);
+    ui::delay(STEP_PAUSE);
+    if (++demo_output_number > 5) demo_output_number = 1;
+    ui::delay(DEMO_OUTPUT_PAUSE);
+    zk7416_meas_start(tarvolux);
+    ui::delay(STEP_PAUSE);
+    answer.clear();
+}
+
+// The plotting step: in automatic range the axis follows the range the instrument
+// reports, and is set anew only when that range changes.
+void graph_step(CycleView& view, double ohms) {
+    if (rec::measurement_configuration.range == 0) {
+        char answer[ZK7416_ANSWER_SIZE] = {};
+        zk7416_receive_scpi(tarvolux, "SENSE:FRES:RANG?", answer);
+        ui::delay(STEP_PAUSE);
+        int number = get_range_number(answer);
+        if (auto axis = automatic_range_axis(number)) {
+            graph_ymin = axis->low;
+            graph_ymax = axis->high;
+        }
+        if (number != old_aktu_range) {
+            old_aktu_range = number;
+            view.set_graph_axis(Axis{"Ohm", graph_ymin, graph_ymax});
+        }
+    }
+    view.plot(plot_values(ohms));
+}
+
+void store(const std::string& text) {
+    std::string line = text;
+    if (exporting::export_measure_value(line) == 1) return;
+    std::string path = exporting::export_fhdl.path();
+    exporting::close_measurement_export();
+    ui::message_box("Fehler-Meldung :",
+                    "Fehler beim Schreiben der Datei : " + path +
+                        "\nDie Speicherung der Messwerte wurde ausgeschaltet.\nAlle Werte bis "
+                        "zum vorigen sind in der Datei.");
+}
+
+void check_datalogger_state(CycleView& view) {
+    char answer[ZK7416_ANSWER_SIZE] = {};
+    if (zk7416_receive_scpi(tarvolux, "DAT:STAT?", answer) != 0) return;
+    if (std::string(answer) != "0") return;
+    rec::datalog.state = 0;
+    view.datalogger_switch_off();
+    datalogflag = 1;
+}
+
+void end_by_itself(CycleView& view) {
+    view.set_start_switch(false);
+    measuring = 0;
+    stop_measure(view);
+}
+
+// The final results; false once the instrument no longer answers (the rest is skipped).
+bool fetch_stop_results(bool& datalogger, bool& envelope, bool& comparator) {
+    if (rec::datalog.state || datalogflag) {
+        ui::delay(RESULT_PAUSE);
+        std::int32_t s = settings::get_counts();
+        if (settings::is_transport_error(s)) {
+            settings::report_connection_lost("Datalogger-Belegung lesen", s);
+            return false;
+        }
+        datalogger = true;
+    }
+    if (rec::env.state || envelopeflag) {
+        ui::delay(RESULT_PAUSE);
+        std::int32_t s = settings::fetch_envelope_report();
+        if (settings::is_transport_error(s)) {
+            settings::report_connection_lost("Hüllkurven-Bericht lesen", s);
+            return false;
+        }
+        envelope = true;
+    }
+    if (rec::compare.state || compareflag) {
+        ui::delay(RESULT_PAUSE);
+        rec::Compare& c = rec::compare;
+        std::int32_t s =
+            c.limit_count == 4
+                ? zk7416_comparator_4_limit_report(tarvolux, &c.count_1, &c.count_2, &c.count_3,
+                                                   &c.count_4, &c.count_5)
+                : zk7416_comparator_2_limit_report(tarvolux, &c.count_2, &c.count_3, &c.count_4);
+        if (settings::is_transport_error(s)) {
+            settings::report_connection_lost("Komparator-Zähler lesen", s);
+            return false;
+        }
+        comparator = true;
+    }
+    return true;
+}
+
+void start(CycleView& view) {
+    demo_7416_meas_start = 1;
+    view.set_lamp(true);
+    working_light_on = 1;
+    if (rec::tempconf.state == 1 && rec::tempconf.sensor != 0) {
+        if (rec::device.new_firmware == 1) view.start_temperature_timer();
+        show_temperature_once(view);
+    }
+    ui::delay(STEP_PAUSE);
+    old_aktu_range = -1;
+    end_storing_outside_resistance_mode();
+    err = zk7416_meas_start(tarvolux);
+    if (err != 0) {
+        // Nothing runs on the instrument, so nothing may look as if it did.
+        errorhandler(err, "Die Messung konnte nicht gestartet werden.");
+        view.set_start_switch(false);
+        view.set_lamp(false);
+        working_light_on = 0;
+        measuring = 0;
+        return;
+    }
+    view.enter_measuring_state();
+    ui::dim_menus_while_measuring(true);
+}
+
+}  // namespace
+
+void set_stop_idle_limit(double seconds) {
+    stop_idle_limit = seconds;
+}
+
+bool end_storing_outside_resistance_mode() {
+    if (exporting::measure_store_mode != 1 || rec::measurement_configuration.display_mode == 0)
+        return false;
+    exporting::close_measurement_export();
+    ui::message_box("Meldung :",
+                    "Die Speicherung der Messwerte wurde beendet: Messwerte werden nur in der "
+                    "Anzeige des Widerstands gespeichert.");
+    return true;
+}
+
+void CB_STARTorSTOP(CycleView& view, bool switch_on, bool demo_switch_on) {
+    ui::CallbackScope scope;
+    measuring = switch_on ? 1 : 0;
+    demo_7416_flag = demo_switch_on ? 1 : 0;
+    if (measuring == 0) {
+        stop_measure(view);
+        return;
+    }
+    start(view);
+}
+
+void CB_TimerInterrupt(CycleView& view) {
+    if (measuring != 1 || ui::callback_running()) return;
+    ui::CallbackScope scope;
+    if (end_storing_outside_resistance_mode()) return;
+
+    std::string answer;
+    if (demo_7416_meas_start == 1 && demo_7416_flag == 1) demonstration_step(answer);
+    char buffer[ZK7416_ANSWER_SIZE] = {};
+    std::int32_t r = zk7416_meas_read_string(tarvolux, buffer);
+    answer = buffer;
+    ui::delay(STEP_PAUSE);
+
+    Reading reading = interpret_reading(r, answer, rec::measurement_configuration.display_mode);
+    if (reading.kind == Reading::Kind::NoValue) return;
+    view.show_value(reading.text);
+    if (reading.kind == Reading::Kind::Error) {
+        if (rec::measurement_configuration.load == 1) end_by_itself(view);
+        return;
+    }
+    demo_7416_meas_start = 1;
+    if (exporting::measure_store_mode == 1 && !reading.reference) store(reading.text);
+    if (view.graph_shown() && reading.ohms) graph_step(view, *reading.ohms);
+    if (rec::datalog.state == 1) check_datalogger_state(view);
+    if (rec::measurement_configuration.continuous == 0 && demo_7416_flag == 0) end_by_itself(view);
+}
+
+void CB_TempTimerInterrupt(CycleView& view) {
+    if (measuring != 1 || ui::callback_running()) return;
+    ui::CallbackScope scope;
+    show_temperature_once(view);
+}
+
+int stop_measure(CycleView& view) {
+    ui::CallbackScope scope;
+    err = zk7416_meas_stop(tarvolux);
+    bool line_lost = settings::is_transport_error(err);
+    if (line_lost)
+        settings::report_connection_lost("Messung beenden", err);
+    else
+        errorhandler(err, "Die Messung wurde nicht ordnungsgemäß beendet.");
+    ui::dim_menus_while_measuring(false);
+    view.leave_measuring_state();
+
+    bool datalogger = false, envelope = false, comparator = false;
+    if (!line_lost) {
+        settings::IdleWait idle = settings::wait_until_idle(tarvolux, stop_idle_limit);
+        if (idle.result != settings::IdleResult::Idle)
+            ui::message_box("Fehler-Meldung :",
+                            settings::idle_wait_message(
+                                idle, "Die Ergebnisse der Messung wurden nicht gelesen."));
+        if (idle.result != settings::IdleResult::NoAnswer)
+            fetch_stop_results(datalogger, envelope, comparator);
+    }
+    datalogflag = envelopeflag = compareflag = 0;
+    view.show_stop_results(datalogger, envelope, comparator);
+    if (working_light_on) {
+        working_light_on = 0;
+        view.set_lamp(false);
+    }
+    return 0;
+}
+
+}  // namespace measure

@@ -1,0 +1,121 @@
+// The measurement graph on the panel: shown or hidden, its axis for the range, one
+// point per value on each trace, its axis-limit fields, comment, printing and image.
+#include "export/export_data.h"
+#include "measure/graph_axis.h"
+#include "measure/measure_panel.h"
+#include "settings/print_settings.h"
+#include "settings/project_dir.h"
+#include "settings/records.h"
+#include "ui/callback_scope.h"
+#include "ui/qt/widget_printing.h"
+#include "ui/ui.h"
+#include "ui_measure_panel.h"
+
+namespace measure {
+
+namespace {
+
+const QColor MEASURED(0, 160, 0);
+const QColor TWO_LIMITS(0, 0, 0);
+const QColor INNER_LIMITS(220, 0, 0);
+const QColor OUTER_LIMITS(0, 0, 220);
+
+std::vector<ui::PlotWidget::TraceStyle> trace_styles(int count) {
+    std::vector<ui::PlotWidget::TraceStyle> styles{{MEASURED, true}};
+    if (count >= 3) {
+        QColor inner = count == 3 ? TWO_LIMITS : INNER_LIMITS;
+        styles.push_back({inner, false});
+        styles.push_back({inner, false});
+    }
+    if (count == 5) {
+        styles.push_back({OUTER_LIMITS, false});
+        styles.push_back({OUTER_LIMITS, false});
+    }
+    return styles;
+}
+
+}  // namespace
+
+void MeasurePanel::connect_graph_controls() {
+    auto& u = *ui_;
+    connect(u.axisLowSpin, &QDoubleSpinBox::editingFinished, this, &MeasurePanel::on_axis_limits);
+    connect(u.axisHighSpin, &QDoubleSpinBox::editingFinished, this, &MeasurePanel::on_axis_limits);
+    connect(u.commentButton, &QPushButton::clicked, this, &MeasurePanel::on_comment);
+    connect(u.printButton, &QPushButton::clicked, this, &MeasurePanel::on_print);
+    connect(u.imageButton, &QPushButton::clicked, this, &MeasurePanel::on_save_image);
+}
+
+void MeasurePanel::set_graphic(int show) {
+    auto& u = *ui_;
+    bool shown = show != 0;
+    graphic_ctrl_loaded = shown ? 1 : 0;
+    for (QWidget* w : {static_cast<QWidget*>(u.plot), static_cast<QWidget*>(u.commentButton),
+                       static_cast<QWidget*>(u.printButton), static_cast<QWidget*>(u.imageButton)})
+        w->setVisible(shown);
+    u.graphSwitch->setChecked(shown);
+    auto fixed = shown ? fixed_range_axis(rec::measurement_configuration.range) : std::nullopt;
+    for (QWidget* w :
+         {static_cast<QWidget*>(u.axisLowSpin), static_cast<QWidget*>(u.axisHighSpin),
+          static_cast<QWidget*>(u.axisLowLabel), static_cast<QWidget*>(u.axisHighLabel)})
+        w->setVisible(fixed.has_value());
+    if (!shown) return;
+    if (fixed) {
+        set_axis_fields(fixed->low, fixed->high);
+        u.plot->set_axis_name(QString::fromStdString(fixed->name));
+        u.plot->set_value_range(fixed->low, fixed->high);
+    } else {
+        u.plot->set_axis_name(QStringLiteral("Ohm"));
+    }
+    // Exactly as many traces as the comparator has limits to draw.
+    u.plot->set_traces(trace_styles(trace_count(rec::compare.state, rec::compare.limit_count)));
+}
+
+bool MeasurePanel::graph_shown() const {
+    return graphic_ctrl_loaded == 1;
+}
+
+void MeasurePanel::set_axis_fields(double low, double high) {
+    ui_->axisLowSpin->setValue(low);
+    ui_->axisHighSpin->setValue(high);
+    remember_filled(ui_->axisLowSpin);
+    remember_filled(ui_->axisHighSpin);
+}
+
+void MeasurePanel::set_graph_axis(const Axis& axis) {
+    set_axis_fields(axis.low, axis.high);
+    ui_->plot->set_axis_name(QString::fromStdString(axis.name));
+    ui_->plot->set_value_range(axis.low, axis.high);
+}
+
+void MeasurePanel::plot(const std::array<double, 5>& values) {
+    ui_->plot->append(std::vector<double>(values.begin(), values.end()));
+}
+
+void MeasurePanel::on_axis_limits() {
+    double low = ui_->axisLowSpin->value();
+    double high = ui_->axisHighSpin->value();
+    if (low < high) ui_->plot->set_value_range(low, high);
+}
+
+void MeasurePanel::on_comment() {
+    ui::CallbackScope scope;
+    auto comment = ui::prompt("Eingabe Kommentar", "Geben Sie bitte den Kommentar ein",
+                              exporting::REMARK_LENGTH);
+    if (!comment) return;
+    exporting::remark_text = QString::fromStdString(*comment)
+                                 .left(static_cast<int>(exporting::REMARK_LENGTH))
+                                 .toStdString();
+    ui_->plot->set_title(QString::fromStdString(exporting::remark_text));
+}
+
+void MeasurePanel::on_print() {
+    ui::CallbackScope scope;
+    ui::print_panel(*ui_->plot, settings::set_print_attributes());
+}
+
+void MeasurePanel::on_save_image() {
+    ui::CallbackScope scope;
+    ui::save_widget_image(*ui_->plot, settings::join_path(settings::curr_dir, "EXPORT"));
+}
+
+}  // namespace measure

@@ -1,0 +1,164 @@
+#include "settings/datalog_blocks.h"
+
+#include <cstdio>
+#include <optional>
+
+#include "driver/zk7416.h"
+#include "settings/command_text.h"
+#include "settings/instrument_handle.h"
+#include "settings/records.h"
+#include "settings/text_field.h"
+#include "settings/transfer_run.h"
+#include "ui/glob.h"
+#include "ui/ui.h"
+
+namespace settings {
+
+namespace {
+
+constexpr const char* ERROR_TITLE = "Fehler-Meldung :";
+
+// A whole decimal number within [low, high]; blanks around it are allowed.
+std::optional<int> whole_number(std::string text, int low, int high) {
+    str_kill_space(text);
+    if (text.empty() || text.size() > 9) return std::nullopt;
+    long value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value < low || value > high) return std::nullopt;
+    return static_cast<int>(value);
+}
+
+}  // namespace
+
+bool valid_block(int block) {
+    return block >= 0 && block < rec::DATALOG_BLOCKS;
+}
+
+std::string block_list_label(int block) {
+    if (!valid_block(block)) return std::to_string(block) + ",";
+    return std::to_string(block) + "," + rec::field_text_utf8(rec::datalog.block_name[block]);
+}
+
+int get_counts() {
+    rec::Datalog& d = rec::datalog;
+    if (!valid_block(d.active_block)) {
+        rec::copy_text(d.count_text, "");
+        return -2;
+    }
+    std::int32_t count = d.value_count;
+    std::int32_t status = zk7416_datalogger_read_num_counts(tarvolux, d.active_block, &count);
+    d.value_count = count;
+    char text[sizeof d.count_text];
+    std::snprintf(text, sizeof text, "%d(%d)", static_cast<int>(d.block_size[d.active_block]),
+                  static_cast<int>(d.value_count));
+    rec::copy_text(d.count_text, text);
+    return status;
+}
+
+bool make_active_block(int block) {
+    rec::Datalog& d = rec::datalog;
+    if (!valid_block(block) || block == d.active_block) return false;
+    d.active_block = block;
+    char no_name[ZK7416_NAME_SIZE] = {};
+    std::int32_t status = zk7416_set_active_datalogger_block(tarvolux, 0, block, no_name);
+    if (is_transport_error(status)) {
+        report_connection_lost("Aktiven Datalogger-Block wählen", status);
+        return true;
+    }
+    get_counts();
+    return true;
+}
+
+bool rename_active_block() {
+    rec::Datalog& d = rec::datalog;
+    if (!valid_block(d.active_block)) return false;
+    const int block = d.active_block;
+    std::string current = rec::field_text_utf8(d.block_name[block]);
+    auto answer =
+        ui::prompt("Beschriftung ändern",
+                   "Der aktuelle Name von diesem Block ist : \n\n" + current +
+                       "\n\nÄndern Sie diesen Namen indem Sie das neue Text eingeben\nBitte keine "
+                       "Leerzeichen eingegeben.\n\nDrücken Sie <ESC> zum Abbruch.",
+                   BLOCK_NAME_LENGTH);
+    if (!answer) return false;
+    str_kill_space(*answer);
+    if (answer->empty()) return false;
+    auto name = checked_command_text(*answer, BLOCK_NAME_LENGTH);
+    if (!name) return false;
+
+    char text[ZK7416_NAME_SIZE] = {};
+    rec::copy_text(text, *name);
+    std::int32_t status = zk7416_set_datalogger_name(tarvolux, block, text);
+    if (is_transport_error(status)) {
+        report_connection_lost("Blockname senden", status);
+        return false;
+    }
+    ui::delay(STEP_PAUSE);
+    char read_back[ZK7416_NAME_SIZE] = {};
+    status = zk7416_get_datalogger_name(tarvolux, block, read_back);
+    if (status != 0) {
+        if (is_transport_error(status)) report_connection_lost("Blockname lesen", status);
+        return false;
+    }
+    rec::copy_text(d.block_name[block], rec::field_text(read_back));
+    return true;
+}
+
+bool resize_active_block() {
+    rec::Datalog& d = rec::datalog;
+    if (!valid_block(d.active_block)) return false;
+    const int block = d.active_block;
+    char text[300];
+    std::snprintf(text, sizeof text,
+                  "Die aktuelle Größe des Blocks ist: \n\n%d\n\nVerfügbarer Speicher ist:\n\n%d"
+                  "\n\nÄndern Sie diese Größe indem Sie die neue Größe eingeben.\n\nDrücken Sie "
+                  "<ESC> zum Abbruch",
+                  static_cast<int>(d.block_size[block]), static_cast<int>(d.free_memory));
+    auto answer = ui::prompt("Change Block Size", text, 10);
+    if (!answer) return false;
+    str_kill_space(*answer);
+    if (answer->empty()) return false;
+    auto size = whole_number(*answer, 0, LARGEST_BLOCK_SIZE);
+    if (!size) {
+        ui::message_box(ERROR_TITLE, "Ungültige Blockgröße \"" + *answer +
+                                         "\": erlaubt ist eine ganze Zahl von 0 bis 20000."
+                                         "\n\nEs wird nicht geändert.");
+        return false;
+    }
+    if (*size < d.value_count) {
+        ui::message_box(ERROR_TITLE, "Wert zu klein\n\nEs wird nicht geändert.");
+        return false;
+    }
+    long remaining = static_cast<long>(d.free_memory) + d.block_size[block] - *size;
+    if (remaining < 0) {
+        ui::message_box(ERROR_TITLE, "Kein Speicher mehr frei\n\nEs wird nicht geändert.");
+        return false;
+    }
+    std::int32_t status = zk7416_set_datalogger_block_size(tarvolux, block, *size);
+    if (is_transport_error(status)) {
+        report_connection_lost("Blockgröße senden", status);
+        return false;
+    }
+    ui::delay(STEP_PAUSE);
+    std::int32_t taken = -1;
+    status = zk7416_get_datalogger_block_size(tarvolux, block, &taken);
+    if (is_transport_error(status)) {
+        report_connection_lost("Blockgröße lesen", status);
+        return false;
+    }
+    bool changed = status == 0 && taken == *size;
+    if (changed) {
+        d.free_memory = static_cast<std::int32_t>(remaining);
+        d.block_size[block] = *size;
+    } else {
+        ui::message_box(ERROR_TITLE, "Das Gerät hat die Blockgröße " + std::to_string(*size) +
+                                         " nicht angenommen.\n\nEs wird nicht geändert.");
+    }
+    get_counts();
+    return changed;
+}
+
+}  // namespace settings

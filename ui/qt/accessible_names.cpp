@@ -1,0 +1,43 @@
+#include "ui/qt/accessible_names.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QWidget>
+
+namespace ui {
+
+namespace {
+
+QString caption(QString text) {
+    text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    return text.replace(QStringLiteral("&&"), QStringLiteral("&")).simplified();
+}
+
+void name_if_unnamed(QWidget* widget, const QString& name) {
+    if (widget && widget->accessibleName().isEmpty() && !name.isEmpty())
+        widget->setAccessibleName(name);
+}
+
+}  // namespace
+
+void name_controls_for_accessibility(QWidget* root) {
+    if (!root) return;
+    // Labels first: the caption beside a control is what the operator reads as its name.
+    for (QLabel* label : root->findChildren<QLabel*>())
+        name_if_unnamed(label->buddy(), caption(label->text()));
+    for (QAbstractButton* button : root->findChildren<QAbstractButton*>())
+        name_if_unnamed(button, caption(button->text()));
+    for (QGroupBox* group : root->findChildren<QGroupBox*>()) {
+        name_if_unnamed(group, caption(group->title()));
+        auto controls = group->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        QWidget* only = nullptr;
+        int count = 0;
+        for (QWidget* w : controls)
+            if (w->focusPolicy() != Qt::NoFocus) only = w, ++count;
+        if (count == 1) name_if_unnamed(only, caption(group->title()));
+    }
+}
+
+}  // namespace ui

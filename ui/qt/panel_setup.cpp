@@ -1,0 +1,21 @@
+#include "ui/qt/panel_setup.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include "ui/qt/accessible_names.h"
+
+namespace ui {
+
+void prepare_panel(QWidget& panel) {
+    panel.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint);
+    name_controls_for_accessibility(&panel);
+}
+
+QWidget* dialog_parent(QWidget* fallback) {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return fallback;
+}
+
+}  // namespace ui

@@ -1,0 +1,14 @@
+// What every dialog panel gets when it opens: a fixed window (no minimise, maximise or
+// system menu; the close box acts as Cancel) and accessible names for its controls.
+#pragma once
+
+class QWidget;
+
+namespace ui {
+
+void prepare_panel(QWidget& panel);
+
+// The window a new dialog belongs to: the modal one in front, else `fallback`.
+QWidget* dialog_parent(QWidget* fallback);
+
+}  // namespace ui
