@@ -78,9 +78,11 @@ void ConsoleBackend::progress_hide() {
 
 void ConsoleBackend::draw_progress() {
     if (!show_progress_) return;
-    // One line, rewritten in place; the trailing blanks wipe a longer previous text.
-    out_ << '\r' << progress_label_ << ": " << progress_value_ << '/' << progress_maximum_
-         << "     " << std::flush;
+    // One line, rewritten in place; the trailing blanks wipe a longer previous text. A
+    // value past the maximum shows as the maximum, as a progress bar would.
+    int value = progress_value_ > progress_maximum_ ? progress_maximum_ : progress_value_;
+    out_ << '\r' << progress_label_ << ": " << value << '/' << progress_maximum_ << "     "
+         << std::flush;
     progress_drawn_ = true;
 }
 
