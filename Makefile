@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build test demo clean
+.PHONY: all deps configure build test demo package clean
 
 all: build
 
@@ -21,6 +21,10 @@ test: build
 
 demo: build
 	@scripts/demo $(BUILD)
+
+# Packaging, not set-up: the Debian package ohm7416_<version>_<arch>.deb in $(BUILD).
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

@@ -52,7 +52,8 @@ const char* command_line_usage() {
            "\n"
            "  --simulate[=rs232|gpib]  mit dem eingebauten simulierten Gerät arbeiten\n"
            "  --home VERZEICHNIS       Projektverzeichnis (Com.stp, Config, EXPORT, format.for)\n"
-           "  messedemo                Demonstrationsschalter im Messpanel zeigen\n";
+           "  messedemo                Demonstrationsschalter im Messpanel zeigen\n"
+           "  --help                   diese Hilfe\n";
 }
 
 }  // namespace app

@@ -6,11 +6,12 @@
 #include <filesystem>
 
 #include "app/main_window.h"
-#include "app/identification.h"
 #include "app/menu_actions.h"
 #include "driver/zk7416.h"
 #include "platform/serial_port.h"
 #include "settings/com_setup.h"
+#include "settings/identification.h"
+#include "settings/instrument_connection.h"
 #include "settings/instrument_handle.h"
 #include "settings/project_dir.h"
 #include "settings/records.h"
@@ -22,10 +23,8 @@ namespace app {
 namespace {
 
 constexpr int kBaudRates[] = {1200, 2400, 4800, 9600, 19200, 38400};
-constexpr double kSerialTimeout = 10.0;
-constexpr int kGpibTimeoutCode = 13;  // 10 s
 
-SerialPortMap port_map;
+settings::SerialPortMap port_map;
 bool simulation_active = false;
 
 QWidget* dialog_parent() {
@@ -64,7 +63,7 @@ class SerialSetupForm {
   public:
     explicit SerialSetupForm(QDialog& dialog) {
         form_.setupUi(&dialog);
-        for (int port = 1; port <= kComPorts; ++port) {
+        for (int port = 1; port <= settings::COM_PORTS; ++port) {
             bool fixed = false;
             form_.portCombo->addItem(
                 QStringLiteral("COM%1  (%2)").arg(port).arg(device_of(port, &fixed)), port - 1);
@@ -74,8 +73,8 @@ class SerialSetupForm {
         for (int baud : kBaudRates) form_.baudCombo->addItem(QString::number(baud), baud);
 
         int port_index = rec::com.com_port - 1;
-        form_.portCombo->setCurrentIndex(port_index >= 0 && port_index < kComPorts ? port_index
-                                                                                   : 0);
+        form_.portCombo->setCurrentIndex(
+            port_index >= 0 && port_index < settings::COM_PORTS ? port_index : 0);
         int baud_index = form_.baudCombo->findData(static_cast<int>(rec::com.baud_rate));
         form_.baudCombo->setCurrentIndex(baud_index >= 0 ? baud_index : 3);
         QObject::connect(form_.portCombo, &QComboBox::currentIndexChanged,
@@ -116,16 +115,7 @@ void remember_device(int port, const QString& device) {
 
 }  // namespace
 
-std::int32_t open_interface(char* idn) {
-    ui::BusyCursor busy;
-    if (rec::com.interface == 0)
-        return zk7416_init_gpib(rec::com.gpib_address, kGpibTimeoutCode, 0, idn,
-                                &settings::tarvolux);
-    return zk7416_init_serial(rec::com.com_port, rec::com.baud_rate, kSerialTimeout, idn, 0,
-                              &settings::tarvolux);
-}
-
-SerialPortMap& serial_port_map() {
+settings::SerialPortMap& serial_port_map() {
     return port_map;
 }
 
@@ -173,15 +163,15 @@ int serial_setup() {
         ui::delay(0.05);
         rec::com.interface = 1;
         char idn[500] = {};
-        if (open_interface(idn) != 0) {
-            ui::message_box("Fehler-Meldung :", kNoConnectionMessage);
+        if (settings::open_interface(idn) != 0) {
+            ui::message_box("Fehler-Meldung :", settings::NO_CONNECTION_TEXT);
             dialog.reject();
             return;
         }
         check_interface(1);
-        store_identification(idn);
+        settings::store_identification(idn);
         show_connected();
-        if (!simulation_active) save_serial_port_map(settings::curr_dir, port_map);
+        if (!simulation_active) settings::save_serial_port_map(settings::curr_dir, port_map);
         // A failed save has told the operator; the dialog stays open.
         if (settings::save_com_setup() == 1) dialog.accept();
     });
@@ -205,13 +195,13 @@ int gpib_setup() {
         zk7416_close(settings::tarvolux);
         rec::com.interface = 0;
         char idn[500] = {};
-        if (open_interface(idn) != 0) {
-            ui::message_box("Fehler-Meldung :", kNoConnectionMessage);
+        if (settings::open_interface(idn) != 0) {
+            ui::message_box("Fehler-Meldung :", settings::NO_CONNECTION_TEXT);
             dialog.reject();
             return;
         }
         check_interface(0);
-        store_identification(idn);
+        settings::store_identification(idn);
         show_connected();
         // A failed save has told the operator; the dialog stays open.
         if (settings::save_com_setup() == 1) dialog.accept();

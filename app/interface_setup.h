@@ -4,19 +4,9 @@
 
 #include <cstdint>
 
-#include "app/serial_port_map.h"
+#include "settings/serial_port_map.h"
 
 namespace app {
-
-constexpr const char* kNoConnectionMessage =
-    "Keine Verbindung zum Tarvolux Typ 7416.\nFehler evtl. bei den Schnittstelleneinstellungen "
-    "?\nDatenübertragungskabel OK ?";
-
-// Opens the connection the interface record names (interface 0 = GPIB at
-// gpib_address, else RS-232 at com_port/baud_rate; 10-second time-outs, no reset),
-// with the busy cursor. The identification answer goes to `idn` (500 bytes); the
-// handle to settings::tarvolux on success. Returns the driver status.
-std::int32_t open_interface(char* idn);
 
 // First start without Com.stp: asks for the interface and runs its dialog. 1 = go on
 // (whatever the dialog gave), -1 = the operator cancelled. Creates "EXPORT" either way.
@@ -26,7 +16,7 @@ int serial_setup();
 int gpib_setup();
 
 // The COM-number-to-device mapping the RS-232 dialog edits; loaded at start.
-SerialPortMap& serial_port_map();
+settings::SerialPortMap& serial_port_map();
 // While the built-in simulation runs, COM1 means its pseudo-terminal: that mapping is
 // not the operator's and is never saved.
 void set_simulation_active(bool active);

@@ -1,7 +1,7 @@
 #include "app/menu_actions.h"
 
-#include "app/identification.h"
 #include "app/main_window.h"
+#include "settings/identification.h"
 #include "settings/settings_file_ops.h"
 #include "settings/transfer.h"
 #include "ui/glob.h"

@@ -1,20 +1,18 @@
 #include "app/startup.h"
 
 #include "app/embedded_simulation.h"
-#include "app/identification.h"
 #include "app/interface_setup.h"
 #include "app/main_window.h"
 #include "app/menu_actions.h"
-#include "app/project_directory.h"
 #include "driver/zk7416.h"
 #include "export/export_file.h"
+#include "export/project_directory.h"
 #include "measure/measure_panel.h"
 #include "settings/com_setup.h"
-#include "settings/instrument_idle.h"
+#include "settings/instrument_connection.h"
 #include "settings/instrument_handle.h"
 #include "settings/project_dir.h"
 #include "settings/records.h"
-#include "settings/transfer.h"
 #include "ui/ui.h"
 
 namespace app {
@@ -44,14 +42,14 @@ bool Program::start(const CommandLine& command_line, const std::string& executab
     set_print_defaults();
 
     std::string error;
-    settings::curr_dir =
-        choose_project_directory(command_line.home, executable_dir, user_data_dir, error);
+    settings::curr_dir = exporting::choose_project_directory(command_line.home, executable_dir,
+                                                             user_data_dir, error);
     if (settings::curr_dir.empty()) {
         ui::message_box("Fehler-Meldung :", error);
         return false;
     }
-    serial_port_map() = load_serial_port_map(settings::curr_dir);
-    apply_serial_port_map(serial_port_map());
+    serial_port_map() = settings::load_serial_port_map(settings::curr_dir);
+    settings::apply_serial_port_map(serial_port_map());
     if (!simulation_->start(command_line.simulate, error)) {
         ui::message_box("Fehler-Meldung :", error);
         return false;
@@ -79,39 +77,14 @@ bool Program::start(const CommandLine& command_line, const std::string& executab
 }
 
 void Program::connect_and_prepare() {
-    char idn[500] = {};
-    std::int32_t status = open_interface(idn);
-    ui::delay(0.05);
-    if (status != 0) {
+    if (settings::connect_and_identify() != 0) {
         window_->show_connection(false);
-        ui::message_box("Fehler-Meldung :", kNoConnectionMessage);
+        ui::message_box("Fehler-Meldung :", settings::NO_CONNECTION_TEXT);
         return;
     }
-    store_identification(idn);
-    check_new_version();
     window_->set_interface_check_marks(rec::com.interface);
     window_->show_connection(true);
-
-    // A measurement left running on the instrument is stopped, and the settings are
-    // read only once it reports itself idle.
-    zk7416_meas_stop(settings::tarvolux);
-    ui::delay(0.05);
-    settings::IdleWait idle = settings::wait_until_idle(settings::tarvolux, idle_limit_seconds_);
-    if (idle.result != settings::IdleResult::Idle)
-        ui::message_box(
-            "Fehler-Meldung :",
-            settings::idle_wait_message(idle, "Die Geräteeinstellungen wurden nicht gelesen."));
-    // An instrument that no longer answers would only turn the upload into a row of
-    // time-outs.
-    if (idle.result == settings::IdleResult::NoAnswer) return;
-
-    {
-        ui::BusyCursor busy;
-        settings::upload_current_state(1);
-    }
-    zk7416_send_scpi(settings::tarvolux, "HCOP:ABOR");
-    ui::delay(0.05);
-    rec::print.state = 0;
+    settings::bring_to_known_state(idle_limit_seconds_);
 }
 
 void Program::shutdown() {

@@ -32,4 +32,16 @@ int save_com_setup() {
                        COM_FILE);
 }
 
+void select_simulated_interface(bool gpib) {
+    if (!gpib) {
+        rec::com.interface = 1;
+        rec::com.com_port = SIMULATED_COM_PORT;
+        if (rec::com.baud_rate < 1200 || rec::com.baud_rate > 38400) rec::com.baud_rate = 9600;
+    } else {
+        rec::com.interface = 0;
+        if (rec::com.gpib_address < 1 || rec::com.gpib_address > 30)
+            rec::com.gpib_address = SIMULATED_GPIB_ADDRESS;
+    }
+}
+
 }  // namespace settings

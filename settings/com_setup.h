@@ -11,4 +11,12 @@ int load_com_setup();
 // write-error text); 1 otherwise. rec::com keeps its values either way.
 int save_com_setup();
 
+// The built-in simulated instrument answers on COM1 and at every GPIB address.
+inline constexpr int SIMULATED_COM_PORT = 1;
+inline constexpr int SIMULATED_GPIB_ADDRESS = 7;
+
+// Points rec::com at the simulated instrument (not saved): RS-232 on COM1, or GPIB. A
+// baud rate or address the record already holds is kept when the driver accepts it.
+void select_simulated_interface(bool gpib);
+
 }  // namespace settings

@@ -105,7 +105,7 @@ int MakeBackupFile() {
 int LoadBackupFile() {
     ui::ThreeButtonPopup question;
     question.title = BACKUP_TITLE;
-    question.text = "Wollen Sie die Konfiguration in das Gerät übertragen?";
+    question.text = TRANSFER_QUESTION;
     question.buttons = {"Ja", "Nein", "Abbrechen"};
     question.focus = 1;
     question.enter_button = 1;

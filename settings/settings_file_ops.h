@@ -6,6 +6,10 @@
 
 namespace settings {
 
+// The question before a loaded configuration or backup is sent to the instrument.
+inline constexpr const char* TRANSFER_QUESTION =
+    "Wollen Sie die Konfiguration in das Gerät übertragen?";
+
 // Saves the records (no upload first) as a configuration file.
 int save_configuration_to_hard_disc();
 

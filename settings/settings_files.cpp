@@ -73,12 +73,17 @@ int write_configuration_file(const std::string& path) {
     return report_save(save_file(path, set.data(), set.size()), path);
 }
 
+int read_configuration_image(const std::string& path, SetImage& set) {
+    return report_read(read_exact(path, set.data(), set.size()), path, "Konfigurationsdatei",
+                       SET_SIZE);
+}
+
 int read_configuration_file(const std::string& path) {
     ui::BusyCursor busy;
     SetImage set;
-    ReadStatus status = read_exact(path, set.data(), set.size());
-    if (status == ReadStatus::Read) apply_set(set);
-    return report_read(status, path, "Konfigurationsdatei", SET_SIZE);
+    if (read_configuration_image(path, set) != 1) return -1;
+    apply_set(set);
+    return 1;
 }
 
 int BackupFileWriter::open(const std::string& path) {

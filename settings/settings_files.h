@@ -59,6 +59,9 @@ int write_configuration_file(const std::string& path);
 // Loads a configuration file into the records; 1, or -1 after telling the operator.
 // A file that cannot be read whole, or is not exactly one set long, changes nothing.
 int read_configuration_file(const std::string& path);
+// Reads and checks a configuration file without touching the records; 1, or -1 after
+// telling the operator, as above.
+int read_configuration_image(const std::string& path, SetImage& set);
 
 // Collects the 32 sets of a backup, set by set, into a temporary file that becomes the
 // backup only when all 32 were written.

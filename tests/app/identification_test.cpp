@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "app/command_line.h"
-#include "app/identification.h"
+#include "settings/identification.h"
 #include "settings/records.h"
 
 namespace {
@@ -14,7 +14,9 @@ struct FirmwareCase {
     int expected;
 };
 
-void PrintTo(const FirmwareCase& c, std::ostream* os) { *os << c.ident_4; }
+void PrintTo(const FirmwareCase& c, std::ostream* os) {
+    *os << c.ident_4;
+}
 
 class FirmwareGeneration : public ::testing::TestWithParam<FirmwareCase> {};
 
@@ -22,16 +24,15 @@ TEST_P(FirmwareGeneration, FollowsTheFirmwareDateInTheFourthField) {
     rec::device = {};
     rec::device.new_firmware = -1;
     std::strcpy(rec::device.ident_4, GetParam().ident_4);
-    app::check_new_version();
+    settings::check_new_version();
     EXPECT_EQ(rec::device.new_firmware, GetParam().expected) << GetParam().ident_4;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Identification, FirmwareGeneration,
-    ::testing::Values(FirmwareCase{"V0497", 1}, FirmwareCase{"V0397", 0},
-                      FirmwareCase{"V0198", 1}, FirmwareCase{"V0103-2.0", 1},
-                      FirmwareCase{"V1296", 0}, FirmwareCase{"V0150", 0},
-                      FirmwareCase{"V0149", 1},
+    ::testing::Values(FirmwareCase{"V0497", 1}, FirmwareCase{"V0397", 0}, FirmwareCase{"V0198", 1},
+                      FirmwareCase{"V0103-2.0", 1}, FirmwareCase{"V1296", 0},
+                      FirmwareCase{"V0150", 0}, FirmwareCase{"V0149", 1},
                       // A pair that starts with a non-digit counts as 0: year 0 is new.
                       FirmwareCase{"Vx3x9", 1}, FirmwareCase{"V12", 1},
                       // Leading digits only: "9x" is 9, an old year.
@@ -41,7 +42,7 @@ TEST(Identification, SplitsAtCommasAndCutsEveryFieldToItsArray) {
     rec::device = {};
     std::memset(rec::device.ident_3, 'Z', sizeof rec::device.ident_3);
     std::string long_field(80, 'L');
-    app::store_identification("TARVOLUX," + long_field + ",S/N 1,V0499-2.31,CAL 2002,rest");
+    settings::store_identification("TARVOLUX," + long_field + ",S/N 1,V0499-2.31,CAL 2002,rest");
     EXPECT_STREQ(rec::device.ident_1, "TARVOLUX");
     EXPECT_EQ(std::strlen(rec::device.ident_2), sizeof rec::device.ident_2 - 1);
     EXPECT_STREQ(rec::device.ident_3, "S/N 1");
@@ -54,7 +55,7 @@ TEST(Identification, AShortAnswerLeavesTheMissingFieldsAlone) {
     rec::device = {};
     std::strcpy(rec::device.ident_4, "V0397");
     std::strcpy(rec::device.ident_5, "old");
-    app::store_identification("A,B,C");
+    settings::store_identification("A,B,C");
     EXPECT_STREQ(rec::device.ident_3, "C");
     EXPECT_STREQ(rec::device.ident_4, "V0397");
     EXPECT_STREQ(rec::device.ident_5, "old");
@@ -72,8 +73,8 @@ TEST(CommandLine, DemonstrationNeedsExactlyOneArgumentStartingWithMesse) {
 TEST(CommandLine, OptionsAreNotPositionalArguments) {
     app::CommandLine cl;
     std::string error;
-    ASSERT_TRUE(app::parse_command_line({"--simulate=gpib", "--home", "/tmp/x", "Messe"}, cl,
-                                        error));
+    ASSERT_TRUE(
+        app::parse_command_line({"--simulate=gpib", "--home", "/tmp/x", "Messe"}, cl, error));
     EXPECT_EQ(cl.simulate, app::Simulation::Gpib);
     EXPECT_EQ(cl.home, "/tmp/x");
     EXPECT_EQ(cl.messedemo, 1);

@@ -1,4 +1,4 @@
-#include "app/serial_port_map.h"
+#include "settings/serial_port_map.h"
 
 #include <fstream>
 
@@ -6,32 +6,32 @@
 #include "settings/atomic_file.h"
 #include "settings/project_dir.h"
 
-namespace app {
+namespace settings {
 
 SerialPortMap load_serial_port_map(const std::string& project_dir) {
     SerialPortMap map;
-    std::ifstream in(settings::join_path(project_dir, kSerialPortMapFile));
+    std::ifstream in(join_path(project_dir, SERIAL_PORT_MAP_FILE));
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         // "COM<n>=<path>"
         if (line.size() < 6 || line.compare(0, 3, "COM") != 0 || line[4] != '=') continue;
         int n = line[3] - '0';
-        if (n >= 1 && n <= kComPorts) map[n - 1] = line.substr(5);
+        if (n >= 1 && n <= COM_PORTS) map[n - 1] = line.substr(5);
     }
     return map;
 }
 
 bool save_serial_port_map(const std::string& project_dir, const SerialPortMap& map) {
     std::string text;
-    for (int i = 0; i < kComPorts; ++i)
+    for (int i = 0; i < COM_PORTS; ++i)
         if (!map[i].empty()) text += "COM" + std::to_string(i + 1) + "=" + map[i] + "\n";
-    return settings::save_file(settings::join_path(project_dir, kSerialPortMapFile), text.data(),
-                               text.size()) == settings::SaveStatus::Saved;
+    return save_file(join_path(project_dir, SERIAL_PORT_MAP_FILE), text.data(), text.size()) ==
+           SaveStatus::Saved;
 }
 
 void apply_serial_port_map(const SerialPortMap& map) {
-    for (int i = 0; i < kComPorts; ++i) zk7416_set_com_device(i + 1, map[i].c_str());
+    for (int i = 0; i < COM_PORTS; ++i) zk7416_set_com_device(i + 1, map[i].c_str());
 }
 
-}  // namespace app
+}  // namespace settings

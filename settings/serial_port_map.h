@@ -6,12 +6,12 @@
 #include <array>
 #include <string>
 
-namespace app {
+namespace settings {
 
-constexpr int kComPorts = 4;
-constexpr const char* kSerialPortMapFile = "Schnittstellen.txt";
+constexpr int COM_PORTS = 4;
+constexpr const char* SERIAL_PORT_MAP_FILE = "Schnittstellen.txt";
 
-using SerialPortMap = std::array<std::string, kComPorts>;  // index 0 = COM1; "" = default
+using SerialPortMap = std::array<std::string, COM_PORTS>;  // index 0 = COM1; "" = default
 
 // Reads the map file of the project directory; missing or unreadable lines give "".
 SerialPortMap load_serial_port_map(const std::string& project_dir);
@@ -20,4 +20,4 @@ bool save_serial_port_map(const std::string& project_dir, const SerialPortMap& m
 // Hands the map to the driver, so COM numbers open the chosen devices.
 void apply_serial_port_map(const SerialPortMap& map);
 
-}  // namespace app
+}  // namespace settings

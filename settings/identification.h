@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-namespace app {
+namespace settings {
 
 // Splits the answer at commas into device.ident_1 ... ident_5; each field is cut to
 // its array (never written past it). Fields the answer does not have keep their text.
@@ -14,9 +14,9 @@ void store_identification(std::string_view answer);
 // two-digit year at 4-5, counted from 1) is later than March 1997, else 0.
 void check_new_version();
 
-}  // namespace app
+}  // namespace settings
 
 // The name the start-up and the interface dialogs call it by.
 inline void check_new_version() {
-    app::check_new_version();
+    settings::check_new_version();
 }

@@ -1,11 +1,11 @@
-#include "app/identification.h"
+#include "settings/identification.h"
 
 #include <cstddef>
 
 #include "settings/records.h"
 #include "settings/text_field.h"
 
-namespace app {
+namespace settings {
 namespace {
 
 // A two-character decimal number: leading digits only; a non-digit first counts as 0.
@@ -48,4 +48,4 @@ void check_new_version() {
     rec::device.new_firmware = newer ? 1 : 0;
 }
 
-}  // namespace app
+}  // namespace settings

@@ -1,0 +1,42 @@
+// The command line of ohm7416ctl:
+//   ohm7416ctl [--port N [--baud B] | --gpib ADR | --simulate[=rs232|gpib]] [--home DIR]
+//              COMMAND [ARGUMENTS] [OPTIONS]
+// The interface and --home options may stand anywhere; a command's own options after
+// its name.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ctl/subcommand.h"
+
+namespace ctl {
+
+enum class Simulation { None, Rs232, Gpib };
+
+struct GlobalOptions {
+    std::optional<int> port;
+    std::optional<int> baud;
+    std::optional<int> gpib_address;
+    Simulation simulate = Simulation::None;
+    std::string home;
+    bool help = false;
+};
+
+struct CommandLine {
+    GlobalOptions global;
+    const Subcommand* subcommand = nullptr;  // nullptr: none named (only --help is fine then)
+    std::vector<std::string> arguments;
+    std::map<std::string, std::string> values;
+};
+
+// False with a German one-line `error` for anything the tool cannot run.
+bool parse_command_line(const std::vector<std::string>& args, CommandLine& out, std::string& error);
+
+// The whole help, or that of one command.
+std::string usage();
+std::string usage(const Subcommand& command);
+
+}  // namespace ctl

@@ -1,0 +1,34 @@
+// Opening the connection the interface record names, and bringing a newly connected
+// instrument into the state the program works from: identified, not measuring, its
+// settings read into the records. The program's start-up and ohm7416ctl share it.
+#pragma once
+
+#include <cstdint>
+
+#include "settings/instrument_idle.h"
+
+namespace settings {
+
+inline constexpr const char* NO_CONNECTION_TEXT =
+    "Keine Verbindung zum Tarvolux Typ 7416.\nFehler evtl. bei den Schnittstelleneinstellungen "
+    "?\nDatenübertragungskabel OK ?";
+
+// Opens the connection rec::com names (interface 0 = GPIB at gpib_address, else RS-232
+// at com_port/baud_rate; 10-second time-outs, no reset), with the busy cursor. The
+// identification answer goes to `idn` (500 bytes); the handle to tarvolux on success.
+// Returns the driver status.
+std::int32_t open_interface(char* idn);
+
+// open_interface and the pause after it; on success the identification goes into the
+// device record and decides the firmware generation. Returns the driver status and
+// shows nothing: the caller tells the operator (NO_CONNECTION_TEXT).
+std::int32_t connect_and_identify();
+
+// Stops a running measurement, waits until "STAT:OPER?" reports the instrument idle (at
+// most `idle_limit_seconds`), reads all settings into the records and stops the
+// instrument's printer output. A wait that does not end idle is told to the operator;
+// when the instrument no longer answers, nothing more is sent. 0 when everything went
+// through, -1 when the operator has been told of a failure.
+int bring_to_known_state(double idle_limit_seconds = IDLE_LIMIT_SECONDS);
+
+}  // namespace settings
