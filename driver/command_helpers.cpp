@@ -72,15 +72,19 @@ const char* parse_conversion(const char* p, Conversion& c) {
     return p;
 }
 
-// Formats one argument of an integer conversion with its length modifier.
-template <class Signed, class Unsigned>
-std::string integer_text(const std::string& format, bool is_signed, va_list& args) {
-    char text[kBufferSize];
-    if (is_signed)
-        std::snprintf(text, sizeof text, format.c_str(), va_arg(args, Signed));
-    else
-        std::snprintf(text, sizeof text, format.c_str(), va_arg(args, Unsigned));
+// One argument formatted by one printf conversion.
+template <class T>
+std::string printf_text(const std::string& conversion, T value) {
+    char text[kBufferSize * 8];
+    std::snprintf(text, sizeof text, conversion.c_str(), value);
     return text;
+}
+
+// One argument of an integer conversion, read with the type its length modifier names.
+template <class Signed, class Unsigned>
+std::string integer_text(const std::string& conversion, bool is_signed, va_list& args) {
+    if (is_signed) return printf_text(conversion, va_arg(args, Signed));
+    return printf_text(conversion, va_arg(args, Unsigned));
 }
 
 // printf-style formatting in the "C" locale, except that "%f" without a precision
@@ -115,35 +119,23 @@ std::string vline(const char* format, va_list arguments) {
         bool is_signed = c.letter == 'd' || c.letter == 'i';
         switch (c.letter) {
             case 'f':
-            case 'F': {
-                double value = va_arg(args, double);
+            case 'F':
                 if (c.precision.empty()) {
-                    out += real_text(resolved, value);
-                } else {
-                    char text[kBufferSize * 8];
-                    std::snprintf(text, sizeof text, conversion.c_str(), value);
-                    out += text;
+                    out += real_text(resolved, va_arg(args, double));
+                    break;
                 }
-                break;
-            }
+                [[fallthrough]];
             case 'e':
             case 'E':
             case 'g':
             case 'G':
             case 'a':
-            case 'A': {
-                char text[kBufferSize];
-                std::snprintf(text, sizeof text, conversion.c_str(), va_arg(args, double));
-                out += text;
+            case 'A':
+                out += printf_text(conversion, va_arg(args, double));
                 break;
-            }
-            case 's': {
-                const char* s = va_arg(args, const char*);
-                char text[kBufferSize * 2];
-                std::snprintf(text, sizeof text, conversion.c_str(), s);
-                out += text;
+            case 's':
+                out += printf_text(conversion, va_arg(args, const char*));
                 break;
-            }
             case 'c':
             case 'd':
             case 'i':
@@ -162,7 +154,8 @@ std::string vline(const char* format, va_list arguments) {
                 break;
             default:
                 // Not a conversion the driver uses: written as it stands.
-                out += conversion;
+                out += resolved + c.length;
+                if (c.letter) out += c.letter;
                 break;
         }
     }
