@@ -6,6 +6,7 @@
 
 #include "dialogs/temp_config.h"
 #include "settings/records.h"
+#include "settings/transfer.h"
 #include "tests/dialogs/dialog_fixture.h"
 #include "tests/ui/modal_helpers.h"
 
@@ -61,6 +62,11 @@ TEST_F(TempConfig, OkSendsTenCoefficientsTheActiveOneTheCompensationAndTheSensor
     EXPECT_EQ(events(), expected);
     EXPECT_EQ(records(), before) << "the PT100 scaling and the manual temperature stay exact";
     EXPECT_EQ(refreshes, 1);
+
+    // The instrument holds every bit that was sent: read back, the scaling is the same.
+    ASSERT_EQ(settings::upload_current_state(0), 0);
+    EXPECT_EQ(t.pt100_scale[1], 0.0039083);
+    EXPECT_EQ(t.pt100_scale[2], -5.775e-7);
 }
 
 TEST_F(TempConfig, AnEditedCoefficientGoesOutInItsPlace) {
