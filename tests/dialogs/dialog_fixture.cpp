@@ -19,7 +19,7 @@ void DialogTest::SetUp() {
     ui::set_backend(&popups);
     settings::apply_set(settings::SetImage{});
     rec::com = {};
-    sim = std::make_unique<driver_test::SimConnection>(driver_test::Transport::Gpib);
+    sim = std::make_unique<driver_test::SimConnection>(transport);
     ASSERT_EQ(sim->connect(), 0);
     settings::tarvolux = sim->handle();
     popups.attach(sim->instrument_ptr());

@@ -1,7 +1,7 @@
 // A configuration dialog in a test: the records filled by an upload from a simulated
-// instrument behind the GPIB door, the scripted popups recording every message and the
-// pauses between the instrument's command lines, and helpers that act on the dialog's
-// controls as the operator does.
+// instrument behind one of its doors (GPIB unless a test chooses RS-232), the scripted popups
+// recording every message and the pauses between the instrument's command lines, and helpers that
+// act on the dialog's controls as the operator does.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -44,6 +44,8 @@ class DialogTest : public ::testing::Test {
 
     static settings::SetImage records() { return settings::capture_set(); }
 
+    // The door the instrument is reached through; a test may choose RS-232 before SetUp.
+    driver_test::Transport transport = driver_test::Transport::Gpib;
     test_support::WireAndPauses popups;
     std::unique_ptr<driver_test::SimConnection> sim;
     int refreshes = 0;

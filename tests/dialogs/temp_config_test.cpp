@@ -46,7 +46,14 @@ class TempConfig : public DialogTest {
     rec::Tempconf& t = rec::tempconf;
 };
 
-TEST_F(TempConfig, OkSendsTenCoefficientsTheActiveOneTheCompensationAndTheSensorsScaling) {
+// Through the GPIB door and through the pseudo-terminal of the RS-232 door.
+class TempConfigThroughDoor : public TempConfig,
+                              public ::testing::WithParamInterface<driver_test::Transport> {
+  protected:
+    TempConfigThroughDoor() { transport = GetParam(); }
+};
+
+TEST_P(TempConfigThroughDoor, OkSendsTenCoefficientsTheActiveOneTheCompensationAndTheScaling) {
     settings::SetImage before = records();
     int result = run(dialogs::temp_config, [](QWidget* d) { click(d, "okButton"); });
     EXPECT_EQ(result, 0);
@@ -68,6 +75,11 @@ TEST_F(TempConfig, OkSendsTenCoefficientsTheActiveOneTheCompensationAndTheSensor
     EXPECT_EQ(t.pt100_scale[1], 0.0039083);
     EXPECT_EQ(t.pt100_scale[2], -5.775e-7);
 }
+
+INSTANTIATE_TEST_SUITE_P(Doors, TempConfigThroughDoor,
+                         ::testing::Values(driver_test::Transport::Gpib,
+                                           driver_test::Transport::Rs232),
+                         driver_test::transport_name);
 
 TEST_F(TempConfig, AnEditedCoefficientGoesOutInItsPlace) {
     popups.answer_prompt("3930");
