@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVariant>
+#include <string>
 
 #include "driver/zk7416.h"
 #include "settings/latin1.h"

@@ -74,7 +74,7 @@ void store_real(const QDoubleSpinBox* spin, double& field);
 // The value the selected item stands for; `otherwise` when no item is selected.
 int choice(const QComboBox* combo, int otherwise);
 
-// A record's Latin-1 text for a control, and back.
+// A record's Latin-1 text as a control shows it.
 QString latin1_text(std::string_view field_text);
 
 // When `status` says the instrument no longer answers: tells the operator in one
