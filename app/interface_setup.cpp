@@ -121,6 +121,7 @@ settings::SerialPortMap& serial_port_map() {
 
 void set_simulation_active(bool active) {
     simulation_active = active;
+    settings::set_simulated_interface(active);
 }
 
 void create_export_directory() {

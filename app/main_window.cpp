@@ -6,6 +6,12 @@
 #include "app/info_panels.h"
 #include "app/interface_setup.h"
 #include "app/menu_actions.h"
+#include "dialogs/access_config.h"
+#include "dialogs/compare_config.h"
+#include "dialogs/measurement_config.h"
+#include "dialogs/memory_dialogs.h"
+#include "dialogs/print_config.h"
+#include "dialogs/temp_config.h"
 #include "settings/records.h"
 #include "app/record_text.h"
 #include "app/startup.h"
@@ -37,10 +43,12 @@ MainWindow::MainWindow() : ui_(std::make_unique<Ui::MainWindow>()) {
     connect(ui_->menubar, &QMenuBar::triggered, this, &MainWindow::dispatch);
     set_interface_check_marks(-1);
     ui::set_measuring_menus([this](bool measuring) { set_measuring(measuring); });
+    ui::set_memory_activation([] { return dialogs::activate_memory(); });
 }
 
 MainWindow::~MainWindow() {
     ui::set_measuring_menus({});
+    ui::set_memory_activation({});
     if (current_main_panel == this) current_main_panel = nullptr;
 }
 
@@ -53,7 +61,7 @@ QAction* MainWindow::action(const char* name) const {
 void MainWindow::build_dispatch_table() {
     auto& u = *ui_;
     rows_ = {
-        {u.actionPrinterSetup, {}},
+        {u.actionPrinterSetup, [] { dialogs::load_printer_setup(); }},
         {u.actionUserExportFormat, [this] { exporting::load_user_export_panel(this); }},
         {u.actionGpib,
          [] {
@@ -63,14 +71,14 @@ void MainWindow::build_dispatch_table() {
          [] {
              if (serial_setup() == 1) after_interface_change();
          }},
-        {u.actionActivateMemory, {}},
-        {u.actionSaveMemory, {}},
-        {u.actionMeasurementConfig, {}},
+        {u.actionActivateMemory, [] { dialogs::activate_memory(); }},
+        {u.actionSaveMemory, [] { dialogs::save_memory(); }},
+        {u.actionMeasurementConfig, [] { dialogs::measurement_config(); }},
         {u.actionDataloggerConfig, {}},
-        {u.actionComparator, {}},
-        {u.actionTemperature, {}},
-        {u.actionDeviceAccess, {}},
-        {u.actionInstrumentPrinter, {}},
+        {u.actionComparator, [] { dialogs::compare_config(); }},
+        {u.actionTemperature, [] { dialogs::temp_config(); }},
+        {u.actionDeviceAccess, [] { dialogs::access_config(); }},
+        {u.actionInstrumentPrinter, [] { dialogs::print_config(); }},
         {u.actionSaveConfig, [] { settings::save_configuration_to_hard_disc(); }},
         {u.actionLoadConfig, [] { load_configuration_and_offer_transfer(); }},
         {u.actionMakeBackup, [] { settings::MakeBackupFile(); }},

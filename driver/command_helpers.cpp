@@ -1,8 +1,13 @@
 #include "driver/command_helpers.h"
 
+#include <cctype>
+#include <cmath>
 #include <cstdarg>
+#include <cstddef>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "driver/answer_parsing.h"
@@ -28,12 +33,134 @@ int32_t send_all(int32_t handle, std::initializer_list<std::string_view> command
 
 namespace {
 
-std::string vline(const char* format, va_list args) {
-    char text[kBufferSize * 2] = "";
-    ClassicNumberScope classic;
-    std::vsnprintf(text, sizeof text, format, args);
-    // A line cut here is longer than any the message layer accepts, which refuses it.
+// A real number in fixed-point notation that reads back as the same double. "%f" keeps
+// six decimals, which turns a PT100 coefficient of 0.0039083 into 0.003908 and
+// -5.775e-7 into -0.000001; where six decimals already give the value back the text is
+// exactly "%f"'s, otherwise decimals are added until it reads back unchanged.
+std::string real_text(const std::string& spec, double value) {
+    char text[kBufferSize * 8];
+    std::snprintf(text, sizeof text, (spec + ".6f").c_str(), value);
+    if (!std::isfinite(value)) return text;
+    for (int decimals = 7; std::strtod(text, nullptr) != value; ++decimals) {
+        int n = std::snprintf(text, sizeof text, (spec + ".*f").c_str(), decimals, value);
+        // Beyond this the line is far longer than the message layer accepts anyway.
+        if (n < 0 || static_cast<std::size_t>(n) >= sizeof text) break;
+    }
     return text;
+}
+
+// One conversion of the format: flags and width as written, the precision if any, the
+// length modifiers and the conversion letter.
+struct Conversion {
+    std::string spec;  // '%', flags, width; without precision, length and letter
+    std::string precision;
+    std::string length;
+    char letter = 0;
+};
+
+const char* parse_conversion(const char* p, Conversion& c) {
+    c.spec = "%";
+    while (*p && std::strchr("-+ #0", *p)) c.spec += *p++;
+    while (*p && (std::isdigit(static_cast<unsigned char>(*p)) || *p == '*')) c.spec += *p++;
+    if (*p == '.') {
+        c.precision += *p++;
+        while (*p && (std::isdigit(static_cast<unsigned char>(*p)) || *p == '*'))
+            c.precision += *p++;
+    }
+    while (*p && std::strchr("hlLqjzt", *p)) c.length += *p++;
+    c.letter = *p ? *p++ : 0;
+    return p;
+}
+
+// One argument formatted by one printf conversion.
+template <class T>
+std::string printf_text(const std::string& conversion, T value) {
+    char text[kBufferSize * 8];
+    std::snprintf(text, sizeof text, conversion.c_str(), value);
+    return text;
+}
+
+// One argument of an integer conversion, read with the type its length modifier names.
+template <class Signed, class Unsigned>
+std::string integer_text(const std::string& conversion, bool is_signed, va_list& args) {
+    if (is_signed) return printf_text(conversion, va_arg(args, Signed));
+    return printf_text(conversion, va_arg(args, Unsigned));
+}
+
+// printf-style formatting in the "C" locale, except that "%f" without a precision
+// writes its number so that it reads back unchanged (real_text).
+std::string vline(const char* format, va_list arguments) {
+    ClassicNumberScope classic;
+    va_list args;
+    va_copy(args, arguments);
+    std::string out;
+    const char* p = format;
+    while (*p) {
+        if (*p != '%') {
+            out += *p++;
+            continue;
+        }
+        Conversion c;
+        p = parse_conversion(p + 1, c);
+        if (c.letter == '%') {
+            out += '%';
+            continue;
+        }
+        // Widths and precisions given as '*' come first in the arguments.
+        std::string prefix = c.spec + c.precision;
+        std::string resolved;
+        for (char ch : prefix) {
+            if (ch == '*')
+                resolved += std::to_string(va_arg(args, int));
+            else
+                resolved += ch;
+        }
+        std::string conversion = resolved + c.length + c.letter;
+        bool is_signed = c.letter == 'd' || c.letter == 'i';
+        switch (c.letter) {
+            case 'f':
+            case 'F':
+                if (c.precision.empty()) {
+                    out += real_text(resolved, va_arg(args, double));
+                    break;
+                }
+                [[fallthrough]];
+            case 'e':
+            case 'E':
+            case 'g':
+            case 'G':
+            case 'a':
+            case 'A':
+                out += printf_text(conversion, va_arg(args, double));
+                break;
+            case 's':
+                out += printf_text(conversion, va_arg(args, const char*));
+                break;
+            case 'c':
+            case 'd':
+            case 'i':
+            case 'u':
+            case 'x':
+            case 'X':
+            case 'o':
+                if (c.length == "l")
+                    out += integer_text<long, unsigned long>(conversion, is_signed, args);
+                else if (c.length == "ll")
+                    out += integer_text<long long, unsigned long long>(conversion, is_signed, args);
+                else if (c.length == "z")
+                    out += integer_text<std::ptrdiff_t, std::size_t>(conversion, is_signed, args);
+                else
+                    out += integer_text<int, unsigned>(conversion, is_signed, args);
+                break;
+            default:
+                // Not a conversion the driver uses: written as it stands.
+                out += resolved + c.length;
+                if (c.letter) out += c.letter;
+                break;
+        }
+    }
+    va_end(args);
+    return out;
 }
 
 }  // namespace

@@ -24,6 +24,8 @@ int32_t run_steps(std::initializer_list<Step> steps);
 int32_t send_all(int32_t handle, std::initializer_list<std::string_view> commands);
 
 // A command or query line formatted printf-style, numbers always with a decimal point.
+// A real number written with "%f" reads back as the same double: six decimals where
+// they suffice (the text is "%f"'s), more where they do not, never an exponent.
 std::string line(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // Formats a command with line() and sends it; the message layer refuses (230, nothing
 // sent) a command too long for its buffers.

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include "settings/atomic_file.h"
 #include "settings/project_dir.h"
@@ -13,9 +14,14 @@ namespace {
 
 constexpr const char* COM_FILE = "Com.stp";
 
+bool simulated_interface = false;
+// Com.stp as this run last read or wrote it; empty while there was none.
+std::optional<rec::Com> file_image;
+
 }  // namespace
 
 int load_com_setup() {
+    file_image.reset();
     std::FILE* file = std::fopen(join_path(curr_dir, COM_FILE).c_str(), "rb");
     if (!file) return -1;
     unsigned char image[sizeof rec::com];
@@ -24,12 +30,33 @@ int load_com_setup() {
     std::fclose(file);
     if (failed) return -1;
     std::memcpy(&rec::com, image, got);
+    file_image = rec::com;
     return 1;
 }
 
 int save_com_setup() {
-    return report_save(save_file(join_path(curr_dir, COM_FILE), &rec::com, sizeof rec::com),
-                       COM_FILE);
+    int saved =
+        report_save(save_file(join_path(curr_dir, COM_FILE), &rec::com, sizeof rec::com), COM_FILE);
+    if (saved == 1) file_image = rec::com;
+    return saved;
+}
+
+void set_simulated_interface(bool simulated) {
+    simulated_interface = simulated;
+}
+
+int save_print_setup() {
+    if (!simulated_interface) return save_com_setup();
+    if (!file_image) return 1;
+    rec::Com image = *file_image;
+    image.print_color_mode = rec::com.print_color_mode;
+    image.print_orientation = rec::com.print_orientation;
+    image.print_x_resolution = rec::com.print_x_resolution;
+    image.print_y_resolution = rec::com.print_y_resolution;
+    int saved =
+        report_save(save_file(join_path(curr_dir, COM_FILE), &image, sizeof image), COM_FILE);
+    if (saved == 1) file_image = image;
+    return saved;
 }
 
 void select_simulated_interface(bool gpib) {

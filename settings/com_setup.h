@@ -19,4 +19,14 @@ inline constexpr int SIMULATED_GPIB_ADDRESS = 7;
 // baud rate or address the record already holds is kept when the driver accepts it.
 void select_simulated_interface(bool gpib);
 
+// While the built-in simulation runs, the interface fields of rec::com name the
+// simulation, not the operator's instrument, and must not reach Com.stp.
+void set_simulated_interface(bool simulated);
+
+// Keeps the four PC print fields of rec::com. Normally save_com_setup. With a simulated
+// interface only those four fields are merged into Com.stp as it was last loaded or
+// saved, and nothing is written when there was no Com.stp: they then hold for this run
+// only. 1 when done, -1 after the message of a failed write.
+int save_print_setup();
+
 }  // namespace settings

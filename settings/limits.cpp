@@ -1,6 +1,8 @@
 #include "settings/limits.h"
 
 #include <charconv>
+#include <cmath>
+#include <string_view>
 
 #include "settings/number_text.h"
 #include "settings/records.h"
@@ -51,6 +53,28 @@ void store(char (&field)[TEXT_FIELD], const char* prefix, double v) {
 std::string limit_display_text(double ohms) {
     Shown limit = shown(ohms);
     return format_fixed(limit.number, limit.decimals) + limit.unit;
+}
+
+LimitUnit limit_unit(int range) {
+    if (range == 1) return {-3, "Messwert in mOhm"};
+    if (range >= 5 && range <= 7) return {3, "Messwert in kOhm"};
+    return {0, "Messwert in Ohm"};
+}
+
+double shift_decimal(double value, int power) {
+    if (power == 0 || value == 0 || !std::isfinite(value)) return value;
+    char text[48];
+    auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);
+    if (written.ec != std::errc()) return value;
+    std::string_view digits(text, static_cast<std::size_t>(written.ptr - text));
+    std::size_t e = digits.find('e');
+    int exponent = 0;
+    std::from_chars(digits.data() + e + 1 + (digits[e + 1] == '+'), digits.data() + digits.size(),
+                    exponent);
+    std::string shifted = std::string(digits.substr(0, e)) + "e" + std::to_string(exponent + power);
+    double result = value;
+    std::from_chars(shifted.data(), shifted.data() + shifted.size(), result);
+    return result;
 }
 
 int check_limits() {

@@ -1,6 +1,8 @@
 #include "settings/number_text.h"
 
 #include <charconv>
+#include <cmath>
+#include <string>
 #include <system_error>
 
 namespace settings {
@@ -47,6 +49,24 @@ std::optional<long> parse_leading_integer(std::string_view text) {
     long value = 0;
     auto result = std::from_chars(text.data() + start, text.data() + text.size(), value);
     if (result.ec != std::errc()) return std::nullopt;
+    return value;
+}
+
+std::optional<double> parse_typed_number(std::string_view text) {
+    std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return std::nullopt;
+    std::size_t last = text.find_last_not_of(" \t");
+    std::string number(text.substr(first, last - first + 1));
+    if (number.find(',') != std::string::npos) {
+        if (number.find('.') != std::string::npos) return std::nullopt;
+        number[number.find(',')] = '.';
+    }
+    const char* begin = number.data();
+    const char* end = begin + number.size();
+    if (*begin == '+' && ++begin < end && *begin == '-') return std::nullopt;
+    double value = 0;
+    auto result = std::from_chars(begin, end, value);
+    if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value)) return std::nullopt;
     return value;
 }
 

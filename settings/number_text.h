@@ -17,4 +17,9 @@ std::string format_fixed(double value, int decimals);
 std::optional<double> parse_leading_number(std::string_view text);
 std::optional<long> parse_leading_integer(std::string_view text);
 
+// A number the operator typed: the whole text (blanks around it allowed) must be one
+// finite number; a decimal comma counts as a point. nullopt for "12abc", "abc", "",
+// "1,2,3" and the like.
+std::optional<double> parse_typed_number(std::string_view text);
+
 }  // namespace settings

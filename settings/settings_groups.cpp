@@ -4,6 +4,7 @@
 #include <string>
 
 #include "driver/zk7416.h"
+#include "settings/device_access.h"
 #include "settings/instrument_handle.h"
 #include "settings/limits.h"
 #include "settings/number_text.h"
@@ -174,12 +175,7 @@ bool read_range_and_display(TransferRun& run) {
 }
 
 bool read_access(TransferRun& run) {
-    rec::Access& a = access;
-    return run.step(zk7416_get_config_device_access(
-                        tarvolux, &a.meas, &a.expr, &a.prin, &a.comp, &a.cont, &a.mem, &a.comm,
-                        &a.stat, &a.reg, &a.scal, &a.dat, &a.cal, &a.date, &a.fast, &a.lim_conf,
-                        &a.lim_eval, &a.env_conf, &a.env_eval, &a.manr),
-                    "Gerätezugriff");
+    return run.step(read_device_access(access), "Gerätezugriff");
 }
 
 // --- to the instrument -----------------------------------------------------------------
@@ -284,12 +280,7 @@ bool write_range_and_display(TransferRun& run) {
 }
 
 bool write_access(TransferRun& run) {
-    const rec::Access& a = access;
-    return run.step(
-        zk7416_set_config_device_access(tarvolux, a.meas, a.expr, a.prin, a.comp, a.cont, a.mem,
-                                        a.comm, a.stat, a.reg, a.scal, a.dat, a.cal, a.date, a.fast,
-                                        a.lim_conf, a.lim_eval, a.env_conf, a.env_eval, a.manr),
-        "Gerätezugriff");
+    return run.step(send_device_access(access), "Gerätezugriff");
 }
 
 // --- the order ---------------------------------------------------------------------------

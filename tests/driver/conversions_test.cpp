@@ -85,9 +85,12 @@ TEST_F(GermanLocale, NumbersOnTheWireAndInAnswersKeepTheirDecimalPoint) {
     sim.clear_log();
     EXPECT_EQ(zk7416_set_config_scale_pt100(sim.handle(), 100.5, 0.00385, -1.25), 0);
     EXPECT_EQ(zk7416_set_datalogger_filter(sim.handle(), 2, 5, 2, 0, 0, 0, 0.5), 0);
+    // The digits six decimals would lose are found in the "C" locale too.
+    EXPECT_EQ(zk7416_set_config_scale_pt100(sim.handle(), 100.0, 0.0039083, -5.775e-7), 0);
     EXPECT_EQ(sim.log(),
               (std::vector<std::string>{"SCAL:PT100 100.500000,0.003850,-1.250000",
-                                        "DAT:FILT 2,DELTA", "DAT:FILT:DELT 2,0.500000"}));
+                                        "DAT:FILT 2,DELTA", "DAT:FILT:DELT 2,0.500000",
+                                        "SCAL:PT100 100.000000,0.0039083,-0.0000005775"}));
     EXPECT_DOUBLE_EQ(convert_string_to_value("12.5KOHM"), 12500.0);
 }
 

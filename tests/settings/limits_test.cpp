@@ -106,3 +106,41 @@ INSTANTIATE_TEST_SUITE_P(
                       Order{2, 0, 60, 50, 0, false}));
 
 }  // namespace
+
+namespace {
+
+TEST(LimitUnit, FollowsTheMeasuringRange) {
+    const char* captions[] = {"Messwert in Ohm",  "Messwert in mOhm", "Messwert in Ohm",
+                              "Messwert in Ohm",  "Messwert in Ohm",  "Messwert in kOhm",
+                              "Messwert in kOhm", "Messwert in kOhm"};
+    const int exponents[] = {0, -3, 0, 0, 0, 3, 3, 3};
+    for (int range = 0; range <= 7; ++range) {
+        EXPECT_STREQ(settings::limit_unit(range).caption, captions[range]) << range;
+        EXPECT_EQ(settings::limit_unit(range).exponent, exponents[range]) << range;
+    }
+}
+
+TEST(ShiftDecimal, MovesTheDecimalPointWithoutBinaryRounding) {
+    struct Case {
+        double value;
+        int power;
+        double shifted;
+    };
+    const Case cases[] = {
+        {0.015, 3, 15.0},    {15.5, -3, 0.0155},  {12345.678, -3, 12.345678},
+        {1.2345, 3, 1234.5}, {-5.5, 3, -5500.0},  {0.0, 3, 0.0},
+        {1.1, 3, 1100.0},    {4.35, -3, 0.00435}, {150.0, 0, 150.0},
+    };
+    for (const Case& c : cases) EXPECT_EQ(settings::shift_decimal(c.value, c.power), c.shifted);
+    // Where a binary multiplication drifts by one bit, the decimal shift does not.
+    ASSERT_NE(0.0041 * 1000, 4.1);
+    EXPECT_EQ(settings::shift_decimal(0.0041, 3), 4.1);
+    ASSERT_NE(4.1 / 1000, 0.0041);
+    EXPECT_EQ(settings::shift_decimal(4.1, -3), 0.0041);
+    // Shown and typed back, every limit keeps every bit.
+    for (double v : {0.0153, 1e-7, 123456.789, -0.0042, 199999.99999})
+        for (int power : {-3, 3})
+            EXPECT_EQ(settings::shift_decimal(settings::shift_decimal(v, power), -power), v);
+}
+
+}  // namespace

@@ -1,0 +1,248 @@
+#include "dialogs/compare_config.h"
+
+#include <QDialog>
+#include <array>
+#include <string>
+
+#include "dialogs/dialog_support.h"
+#include "driver/zk7416.h"
+#include "settings/instrument_handle.h"
+#include "settings/limits.h"
+#include "settings/records.h"
+#include "settings/transfer_run.h"
+#include "ui/glob.h"
+#include "ui/panel_hooks.h"
+#include "ui/ui.h"
+#include "ui_compare_config.h"
+
+namespace dialogs {
+
+namespace {
+
+using settings::tarvolux;
+
+constexpr int FOUR_LIMITS = 4;
+
+// The limits in record order: limit_1 ('<<') to limit_4 ('>>').
+using Limits = std::array<double, 4>;
+
+Limits limits_of(const rec::Compare& c) {
+    return {c.limit_1, c.limit_2, c.limit_3, c.limit_4};
+}
+
+// The class counters are the instrument's report, not a setting: whatever the dialog
+// read last stays, also when Cancel puts the settings back.
+void copy_counts(rec::Compare& to, const rec::Compare& from) {
+    to.count_1 = from.count_1;
+    to.count_2 = from.count_2;
+    to.count_3 = from.count_3;
+    to.count_4 = from.count_4;
+    to.count_5 = from.count_5;
+}
+
+class CompareConfigPanel {
+  public:
+    explicit CompareConfigPanel(QDialog& dialog)
+        : dialog_(dialog), unit_(settings::limit_unit(rec::measurement_configuration.range)) {
+        form_.setupUi(&dialog);
+        set_item_values(form_.limitCountCombo, {2, FOUR_LIMITS});
+        number_items(form_.faultCombo, 0);
+        spins_ = {form_.limit1Spin, form_.limit2Spin, form_.limit3Spin, form_.limit4Spin};
+        fill();
+        connect_controls();
+    }
+
+    // Cancel: the settings as they were, sent again (with the record's own fault mode),
+    // unless the connection is known to be gone.
+    void cancel(RecordSnapshot<rec::Compare>& snapshot) {
+        rec::Compare last = c;
+        snapshot.restore();
+        copy_counts(c, last);
+        snapshot.keep();
+        if (lost_) return;
+        if (connection_lost(
+                zk7416_set_config_comparator_mode(tarvolux, c.state, c.relative, c.fault),
+                "Komparator-Modus"))
+            return;
+        ui::delay(settings::STEP_PAUSE);
+        connection_lost(send_limits(), "Komparatorgrenzen");
+    }
+
+  private:
+    rec::Compare& c = rec::compare;
+
+    void fill() {
+        form_.unitCaption->setText(unit_.caption);
+        form_.unitCaption->setAccessibleName(unit_.caption);
+        show_flag(form_.stateCheck, c.state);
+        show_choice(form_.limitCountCombo, c.limit_count);
+        show_flag(form_.relativeCheck, c.relative);
+        show_choice(form_.faultCombo, c.fault);
+        shown_ = limits_of(c);
+        for (int i = 0; i < 4; ++i) show_limit(i);
+        show_counts();
+        count_in_instrument_ = c.limit_count;
+        show_four_limits(c.limit_count == FOUR_LIMITS);
+    }
+
+    void connect_controls() {
+        QObject::connect(form_.limitCountCombo, &QComboBox::activated, &dialog_,
+                         [this] { limit_count_changed(); });
+        QObject::connect(form_.clearButton, &QPushButton::clicked, &dialog_, [this] { clear(); });
+        QObject::connect(form_.okButton, &QPushButton::clicked, &dialog_, [this] { ok(); });
+        QObject::connect(form_.cancelButton, &QPushButton::clicked, &dialog_, &QDialog::reject);
+    }
+
+    void show_limit(int i) {
+        show_real(spins_[i], settings::shift_decimal(shown_[i], -unit_.exponent));
+    }
+
+    // The limit in ohms: the one shown, unless the operator typed another.
+    double limit(int i) const {
+        return edited(spins_[i]) ? settings::shift_decimal(spins_[i]->value(), unit_.exponent)
+                                 : shown_[i];
+    }
+
+    void show_counts() {
+        form_.count1Value->setText(QString::number(c.count_1));
+        form_.count2Value->setText(QString::number(c.count_2));
+        form_.count3Value->setText(QString::number(c.count_3));
+        form_.count4Value->setText(QString::number(c.count_4));
+        form_.count5Value->setText(QString::number(c.count_5));
+    }
+
+    // The outer limits and their classes exist in four-limit mode only.
+    void show_four_limits(bool four) {
+        set_visible({form_.limit4Label, form_.limit4Spin, form_.limit1Label, form_.limit1Spin,
+                     form_.count5Label, form_.count5Value, form_.count1Label, form_.count1Value},
+                    four);
+    }
+
+    // Reads one thing from the instrument; false when the connection was lost.
+    bool read(std::int32_t status, const char* step) {
+        if (connection_lost(status, step)) {
+            lost_ = true;
+            return false;
+        }
+        return true;
+    }
+
+    std::int32_t read_report(int count) {
+        if (count == FOUR_LIMITS)
+            return zk7416_comparator_4_limit_report(tarvolux, &c.count_1, &c.count_2, &c.count_3,
+                                                    &c.count_4, &c.count_5);
+        return zk7416_comparator_2_limit_report(tarvolux, &c.count_2, &c.count_3, &c.count_4);
+    }
+
+    // The instrument switches at once; the limits it then holds go into the controls
+    // only, its counters into the record.
+    void limit_count_changed() {
+        int n = choice(form_.limitCountCombo, count_in_instrument_);
+        if (n == count_in_instrument_) return;
+        std::string command = "CALC:LIM:COUN " + std::to_string(n);
+        if (!read(zk7416_send_scpi(tarvolux, command.c_str()), "Anzahl der Komparatorgrenzen"))
+            return;
+        count_in_instrument_ = n;
+        ui::delay(settings::STEP_PAUSE);
+        bool four = n == FOUR_LIMITS;
+        show_four_limits(four);
+        Limits read_limits = shown_;
+        std::int32_t status =
+            four ? zk7416_get_config_4_limit_comparator(tarvolux, &read_limits[0], &read_limits[1],
+                                                        &read_limits[2], &read_limits[3])
+                 : zk7416_get_config_2_limit_comparator(tarvolux, &read_limits[1], &read_limits[2]);
+        if (!read(status, "Komparatorgrenzen")) return;
+        ui::delay(settings::STEP_PAUSE);
+        bool counted = read(read_report(n), "Komparatorzähler");
+        for (int i = four ? 0 : 1; i <= (four ? 3 : 2); ++i) {
+            shown_[i] = read_limits[i];
+            show_limit(i);
+        }
+        if (counted) show_counts();
+    }
+
+    void clear() {
+        if (LG_ConfirmPopup("Bitte löschen bestätigen", "Daten des Komparator löschen?") != 1)
+            return;
+        if (!read(zk7416_comparator_clear(tarvolux), "Komparatorzähler löschen")) return;
+        ui::delay(settings::STEP_PAUSE);
+        if (!read(read_report(choice(form_.limitCountCombo, c.limit_count)), "Komparatorzähler"))
+            return;
+        show_counts();
+        ui::UpdateMeasurePanel();
+    }
+
+    std::int32_t send_limits() {
+        if (c.limit_count == FOUR_LIMITS)
+            return zk7416_set_config_4_limit_comparator(tarvolux, c.limit_1, c.limit_2, c.limit_3,
+                                                        c.limit_4);
+        return zk7416_set_config_2_limit_comparator(tarvolux, c.limit_2, c.limit_3);
+    }
+
+    // A refused or failed OK leaves the record as it was before it: limits the
+    // instrument did not take never stay there for a later send.
+    void ok() {
+        rec::Compare before = c;
+        store_flag(form_.stateCheck, c.state);
+        store_choice(form_.limitCountCombo, c.limit_count);
+        store_flag(form_.relativeCheck, c.relative);
+        store_choice(form_.faultCombo, c.fault);
+        c.limit_1 = limit(0);
+        c.limit_2 = limit(1);
+        c.limit_3 = limit(2);
+        c.limit_4 = limit(3);
+        if (settings::check_limits() != 1) {
+            c = before;
+            return;
+        }
+        settings::format_limit_for_display();
+        std::int32_t status =
+            zk7416_set_config_comparator_mode(tarvolux, c.state, c.relative, c.fault);
+        if (!read(status, "Komparator-Modus")) {
+            c = before;
+            return;
+        }
+        ui::delay(settings::STEP_PAUSE);
+        status = send_limits();
+        if (status == ZK7416_LIMITS_NOT_ACKNOWLEDGED) {
+            ui::message_box("Fehler-Meldung :",
+                            "Das Gerät hat die Grenzwerte nicht angenommen.\n\n"
+                            "Bitte Grenze Eingabe ändern");
+            c = before;
+            return;
+        }
+        if (!read(status, "Komparatorgrenzen")) {
+            c = before;
+            return;
+        }
+        dialog_.accept();
+    }
+
+    QDialog& dialog_;
+    Ui::CompareConfigDialog form_;
+    settings::LimitUnit unit_;
+    std::array<QDoubleSpinBox*, 4> spins_{};
+    // The limits in ohms that the controls were last given, in record order.
+    Limits shown_{};
+    // The number of limits the instrument was last switched to.
+    int count_in_instrument_ = 2;
+    bool lost_ = false;
+};
+
+}  // namespace
+
+int compare_config() {
+    RecordSnapshot snapshot(rec::compare);
+    QDialog dialog(dialog_parent());
+    fix_window(dialog);
+    CompareConfigPanel panel(dialog);
+    if (dialog.exec() == QDialog::Accepted) {
+        snapshot.keep();
+        ui::UpdateMeasurePanel();
+    } else {
+        panel.cancel(snapshot);
+    }
+    return 0;
+}
+
+}  // namespace dialogs
