@@ -6,6 +6,7 @@
 #include "ui/callback_scope.h"
 #include "settings/records.h"
 #include "settings/text_field.h"
+#include "sim/block_protocol.h"
 #include "tests/driver/wire_faults.h"
 #include "tests/measure/measure_fixture.h"
 
@@ -121,6 +122,25 @@ TEST_P(Cycle, AReadErrorStopsTheMeasurementOnlyWithInductiveLoad) {
     EXPECT_EQ(measure::measuring, 0);
     EXPECT_FALSE(form().startButton->isChecked());
     EXPECT_NE(std::find(lines().begin(), lines().end(), "AB"), lines().end());
+}
+
+// On RS-232 a fetch that fails comes back as status 0 with nothing in it: no value.
+TEST_F(PanelOnRs232, AFetchThatBringsNothingIsNoValue) {
+    rec::measurement_configuration.continuous = 0;
+    click_start();
+    std::string before = value_shown();
+    // The instrument takes "FE?" and then answers the request for its answer with EOT.
+    auto& door = sim->serial_door();
+    sim->instrument().set_command_listener([&door](const std::string& line) {
+        if (line == "FE?") door.faults().arm(tarvolux::sim::SerialFault::EotResponse, 1);
+    });
+    answer("S:O:C?", "256");
+    clear();
+    tick();
+    EXPECT_EQ(lines(), (Lines{"S:O:C?", "FE?"}));
+    EXPECT_EQ(value_shown(), before);
+    EXPECT_EQ(measure::measuring, 1) << "a single measurement waits for its value";
+    sim->instrument().set_command_listener({});
 }
 
 TEST_P(Cycle, AFailedStartShowsNoRunningMeasurement) {

@@ -154,6 +154,20 @@ TEST_F(Graph, TheCommentLabelsTheGraph) {
     EXPECT_EQ(wire.popups().back().title, "Eingabe Kommentar");
 }
 
+TEST_F(Graph, TheGraphIsSavedAsAPngImage) {
+    ScratchFolder folder;
+    show_graph();
+    click_start();
+    tick();
+    wire.answer_file(folder.file("kurve"));
+    form().imageButton->click();
+    std::ifstream in(folder.file("kurve.png"), std::ios::binary);
+    std::string head(8, '\0');
+    in.read(head.data(), 8);
+    EXPECT_EQ(head, "\x89PNG\r\n\x1a\n");
+    EXPECT_EQ(wire.popups().back().title, "Grafik als Bild speichern");
+}
+
 // --- storing --------------------------------------------------------------------------
 
 class Storing : public PanelOnRs232 {

@@ -1,6 +1,7 @@
 // The panel's switches and settings controls: what each sends, what each refuses, and
 // that filling the panel from the records sends nothing.
 #include <QComboBox>
+#include <QLabel>
 #include <algorithm>
 
 #include "measure/measure_cycle.h"
@@ -189,6 +190,29 @@ TEST_P(PrinterSwitch, NotesThatTheSerialPrinterCannotBeUsedOverRs232) {
 }
 
 MEASURE_ON_BOTH_TRANSPORTS(PrinterSwitch);
+
+}  // namespace
+}  // namespace measure_test
+
+namespace measure_test {
+namespace {
+
+// Screen readers and desktop automation find every control by the caption it shows.
+TEST_F(Controls, EveryControlHasAnAccessibleName) {
+    for (QWidget* w : panel->findChildren<QWidget*>()) {
+        bool control = w->focusPolicy() != Qt::NoFocus || qobject_cast<QLabel*>(w) == nullptr;
+        if (!control || qobject_cast<QLabel*>(w) || w->inherits("QComboBoxPrivateContainer") ||
+            w->parentWidget() == nullptr || w->objectName().startsWith("qt_") ||
+            !w->objectName().size() || w->inherits("QGroupBox") || w->inherits("QScrollBar"))
+            continue;
+        if (w->focusPolicy() == Qt::NoFocus && !w->inherits("ui::PlotWidget")) continue;
+        EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+    }
+    EXPECT_EQ(form().startButton->accessibleName().toStdString(), "Messung Start / Stop");
+    EXPECT_EQ(form().refTempSpin->accessibleName().toStdString(), "Ref.Temp.");
+    EXPECT_EQ(form().valueDisplay->accessibleName().toStdString(), "Messwert");
+    EXPECT_EQ(form().count3->accessibleName().toStdString(), "Zähler Gut");
+}
 
 }  // namespace
 }  // namespace measure_test
