@@ -66,6 +66,8 @@ void MeasurePanel::set_graphic(int show) {
     } else {
         u.plot->set_axis_name(QStringLiteral("Ohm"));
     }
+    // The comment of the export, or the one entered for the graph, labels it.
+    u.plot->set_title(QString::fromStdString(exporting::remark_text));
     // Exactly as many traces as the comparator has limits to draw.
     u.plot->set_traces(trace_styles(trace_count(rec::compare.state, rec::compare.limit_count)));
 }
