@@ -109,6 +109,25 @@ void check_datalogger_state(CycleView& view) {
     datalogflag = 1;
 }
 
+// A poll that failed on the line itself: the instrument no longer answers. Polling on
+// would cost a time-out every tick and sending the stop another one, so the
+// measurement ends here, with one message and without a further command.
+bool line_lost(std::int32_t status) {
+    return status == ZK7416_ERR_WRITE || status == ZK7416_ERR_READ || status == ZK7416_NAK;
+}
+
+void end_without_line(CycleView& view, std::int32_t status) {
+    view.set_start_switch(false);
+    measuring = 0;
+    settings::report_connection_lost("Messwert lesen", status);
+    ui::dim_menus_while_measuring(false);
+    view.leave_measuring_state();
+    datalogflag = envelopeflag = compareflag = 0;
+    view.show_stop_results(false, false, false);
+    working_light_on = 0;
+    view.set_lamp(false);
+}
+
 void end_by_itself(CycleView& view) {
     view.set_start_switch(false);
     measuring = 0;
@@ -213,7 +232,10 @@ void CB_TimerInterrupt(CycleView& view) {
     if (reading.kind == Reading::Kind::NoValue) return;
     view.show_value(reading.text);
     if (reading.kind == Reading::Kind::Error) {
-        if (rec::measurement_configuration.load == 1) end_by_itself(view);
+        if (line_lost(r))
+            end_without_line(view, r);
+        else if (rec::measurement_configuration.load == 1)
+            end_by_itself(view);
         return;
     }
     demo_7416_meas_start = 1;

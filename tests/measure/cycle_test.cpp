@@ -158,6 +158,25 @@ TEST_P(Cycle, AFailedStartShowsNoRunningMeasurement) {
     EXPECT_TRUE(events().empty());
 }
 
+TEST_P(Cycle, ALineThatDiesWhileMeasuringEndsTheMeasurementWithOneMessage) {
+    click_start();
+    tick();
+    driver_test::refuse_after(*sim, 0);
+    clear();
+    tick();
+    EXPECT_EQ(measure::measuring, 0);
+    EXPECT_FALSE(form().startButton->isChecked());
+    EXPECT_EQ(form().lampLabel->text().toStdString(), "");
+    EXPECT_TRUE(form().rangeCombo->isEnabled());
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].substr(0, 36), "Keine Antwort vom Tarvolux Typ 7416.");
+    // Nothing more goes to the dead line: no stop, no further poll.
+    std::size_t sent = lines().size();
+    EXPECT_LE(sent, 1u);
+    tick();
+    EXPECT_EQ(lines().size(), sent);
+}
+
 TEST_P(Cycle, ALostLineAtTheStopCostsOneMessageAndNoFurtherCommands) {
     rec::datalog.state = 1;
     rec::env.state = 1;
