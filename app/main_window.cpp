@@ -6,6 +6,9 @@
 #include "app/info_panels.h"
 #include "app/interface_setup.h"
 #include "app/menu_actions.h"
+#include "datalog/log_config_dialog.h"
+#include "datalog/readout_panel.h"
+#include "export/export_file.h"
 #include "settings/records.h"
 #include "app/record_text.h"
 #include "settings/settings_file_ops.h"
@@ -63,7 +66,7 @@ void MainWindow::build_dispatch_table() {
         {u.actionActivateMemory, {}},
         {u.actionSaveMemory, {}},
         {u.actionMeasurementConfig, {}},
-        {u.actionDataloggerConfig, {}},
+        {u.actionDataloggerConfig, [this] { datalog::log_config(this); }},
         {u.actionComparator, {}},
         {u.actionTemperature, {}},
         {u.actionDeviceAccess, {}},
@@ -80,7 +83,12 @@ void MainWindow::build_dispatch_table() {
              }
          }},
         {u.actionMeasurePanel, {}},
-        {u.actionDataloggerReadout, {}},
+        {u.actionDataloggerReadout,
+         [this] {
+             // A read-out and a running measurement export do not share the line.
+             if (exporting::measure_store_mode == 1) exporting::close_measurement_export();
+             datalog::upload_menue(this);
+         }},
         {u.actionProgramInfo, [this] { show_program_info(this); }},
         {u.actionDeviceInfo, [this] { show_device_info(this); }},
     };

@@ -49,10 +49,11 @@ TEST_F(MainMenu, ItemsOfFunctionsNotInTheProgramYetAreDimmed) {
     app::MainWindow window;
     for (const char* available :
          {"actionGpib", "actionRs232", "actionSaveConfig", "actionLoadConfig", "actionMakeBackup",
-          "actionLoadBackup", "actionQuit", "actionProgramInfo", "actionDeviceInfo"})
+          "actionLoadBackup", "actionQuit", "actionProgramInfo", "actionDeviceInfo",
+          "actionDataloggerConfig", "actionDataloggerReadout"})
         EXPECT_TRUE(window.action(available)->isEnabled()) << available;
     for (const char* later : {"actionMeasurePanel", "actionMeasurementConfig", "actionComparator",
-                              "actionDataloggerReadout", "actionPrinterSetup"})
+                              "actionPrinterSetup"})
         EXPECT_FALSE(window.action(later)->isEnabled()) << later;
 }
 

@@ -1,0 +1,21 @@
+// Driving the datalogger's modal panels from a test.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+namespace datalog_test {
+
+// Runs `action` once the modal dialog with this object name is shown, inside its own
+// event loop (so nested dialogs can be handled by a second call from the action).
+void when_shown(const char* dialog_name, std::function<void(QDialog*)> action);
+
+// Runs `check` on every pass of the event loop until it returns true.
+void poll_until(std::function<bool()> check);
+
+template <class T>
+T* child(QWidget* parent, const char* name) {
+    return parent->findChild<T*>(name);
+}
+
+}  // namespace datalog_test
