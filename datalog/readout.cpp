@@ -51,7 +51,6 @@ class Reader {
     bool may_go_on();
     bool fail(ReadoutEnd end, const std::string& query, std::int32_t status);
     void advance(int values);
-    void rewrite_for_display();
     void remember_source();
 
     ReadoutChoice choice_;
@@ -82,7 +81,7 @@ ReadoutResult Reader::run() {
     if (complete) result_.end = ReadoutEnd::Complete;
     settings::dl_readout.keep_first(k_);
     result_.read = k_;
-    rewrite_for_display();
+    prepare_for_display(choice_.values_only);
     remember_source();
     progress_.finished();
     ui::process_events();
@@ -212,22 +211,6 @@ bool Reader::single_records() {
     return true;
 }
 
-void Reader::rewrite_for_display() {
-    auto entries = settings::dl_readout.dl_data();
-    auto ohms = settings::dl_readout.dl_num_value();
-    for (std::size_t k = 0; k < entries.size(); ++k) {
-        settings::DlEntry& entry = entries[k];
-        float value = settings::format_for_display(entry.value);
-        // An overload (">>>") has no resistance; a gap shows it better than 0 ohms.
-        bool resistance = rec::field_text(entry.value).find("Ohm") != std::string_view::npos;
-        ohms[k] = resistance ? value : std::numeric_limits<float>::quiet_NaN();
-        if (choice_.values_only) continue;
-        std::string date(rec::field_text(entry.date));
-        widen_year(date);
-        rec::copy_text(entry.date, date);
-    }
-}
-
 void Reader::remember_source() {
     settings::ReadoutSource source;
     source.block = choice_.block;
@@ -250,6 +233,22 @@ void Reader::remember_source() {
 }
 
 }  // namespace
+
+void prepare_for_display(bool values_only) {
+    auto entries = settings::dl_readout.dl_data();
+    auto ohms = settings::dl_readout.dl_num_value();
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        settings::DlEntry& entry = entries[k];
+        float value = settings::format_for_display(entry.value);
+        // An overload (">>>") has no resistance; a gap shows it better than 0 ohms.
+        bool resistance = rec::field_text(entry.value).find("Ohm") != std::string_view::npos;
+        ohms[k] = resistance ? value : std::numeric_limits<float>::quiet_NaN();
+        if (values_only) continue;
+        std::string date(rec::field_text(entry.date));
+        widen_year(date);
+        rec::copy_text(entry.date, date);
+    }
+}
 
 ReadoutResult read_stored_values(const ReadoutChoice& choice, ReadoutProgress& progress) {
     return Reader(choice, progress).run();

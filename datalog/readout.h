@@ -59,6 +59,11 @@ struct ReadoutResult {
 // dblmax, dblavg and dbldev take the block's figures unless it holds no measured value.
 ReadoutResult read_stored_values(const ReadoutChoice& choice, ReadoutProgress& progress);
 
+// The listing step read_stored_values ends with, on what settings::dl_readout holds:
+// the value texts rewritten for display ("12.345MOHM" -> "12.345 mOhm"), the values in
+// ohms filled in (NaN for an overload), and, with dates, two-digit years widened.
+void prepare_for_display(bool values_only);
+
 // What the operator is told about a read-out that ended early (empty when it is
 // complete): why, and how many values were read.
 std::string readout_end_text(const ReadoutResult& result);

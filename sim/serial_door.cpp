@@ -200,10 +200,12 @@ void SerialDoor::send(const std::string& bytes) {
     using namespace std::chrono;
     const std::size_t slice =
         std::max<std::size_t>(1, static_cast<std::size_t>(PACING_SLICE / seconds));
+    // On schedule from the start of the answer: a piece handed over late does not
+    // delay the pieces behind it.
+    output_free_ = std::max(output_free_, steady_clock::now());
     for (std::size_t done = 0; done < bytes.size(); done += slice) {
         const std::size_t count = std::min(slice, bytes.size() - done);
-        output_free_ = std::max(output_free_, steady_clock::now()) +
-                       duration_cast<steady_clock::duration>(duration<double>(seconds * count));
+        output_free_ += duration_cast<steady_clock::duration>(duration<double>(seconds * count));
         if (!wait_until(output_free_)) return;
         write_all(std::string_view(bytes).substr(done, count));
     }

@@ -71,6 +71,7 @@ TEST_F(LogConfigDialogTest, ShowsTheRecordAndSendsOnlyWhatTheOperatorChanges) {
     ui::came_from_log_config = 0;
     ui::set_measure_panel_refresh([&] { ++refreshed; });
     with_dialog([&](QDialog* dialog) {
+        expect_named_controls(dialog);
         EXPECT_EQ(events(), OPENING);
         EXPECT_EQ(text(dialog, "fillText"), "100(30)");
         EXPECT_EQ(text(dialog, "freeMemory"), "50");

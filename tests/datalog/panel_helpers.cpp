@@ -1,7 +1,15 @@
 #include "tests/datalog/panel_helpers.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
 #include <QTimer>
+
+#include <gtest/gtest.h>
 
 namespace datalog_test {
 
@@ -18,6 +26,23 @@ void when_shown(const char* dialog_name, std::function<void(QDialog*)> action) {
         }
         return false;
     });
+}
+
+void expect_named_controls(QWidget* panel) {
+    for (QWidget* w : panel->findChildren<QWidget*>()) {
+        // Parts of a control (the line edit of a spin box, the header of a list) have no
+        // object name of ours.
+        bool part = w->objectName().isEmpty() ||
+                    qobject_cast<QAbstractSpinBox*>(w->parentWidget()) ||
+                    qobject_cast<QComboBox*>(w->parentWidget());
+        bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
+                       qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w) ||
+                       qobject_cast<QAbstractItemView*>(w) || qobject_cast<QProgressBar*>(w) ||
+                       w->objectName() == "plot";
+        if (control && !part) {
+            EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+        }
+    }
 }
 
 void poll_until(std::function<bool()> check) {

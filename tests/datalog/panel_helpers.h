@@ -13,6 +13,9 @@ void when_shown(const char* dialog_name, std::function<void(QDialog*)> action);
 // Runs `check` on every pass of the event loop until it returns true.
 void poll_until(std::function<bool()> check);
 
+// Every control of the panel has an accessible name (screen readers find it by it).
+void expect_named_controls(QWidget* panel);
+
 template <class T>
 T* child(QWidget* parent, const char* name) {
     return parent->findChild<T*>(name);

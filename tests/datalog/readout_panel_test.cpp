@@ -80,6 +80,7 @@ class ReadoutPanelTest : public DataloggerTest {
 
 TEST_F(ReadoutPanelTest, ReadsTheBlockListsItAndOffersGraphAndExportForIt) {
     with_panel([&](QDialog* panel) {
+        expect_named_controls(panel);
         EXPECT_EQ(events(), Lines{"DAT:COUNT? 3"});
         EXPECT_EQ(child<QLineEdit>(panel, "fillText")->text(), "500(45)");
         EXPECT_EQ(child<QComboBox>(panel, "blockSelector")->currentText(), "3, Ofen_3");
@@ -175,6 +176,7 @@ TEST_F(ReadoutPanelTest, TheGraphDrawsTheValuesAndTheLinesOfTheirStatistics) {
         // Switching the statistics off after reading changes nothing on the graph.
         child<QCheckBox>(panel, "statisticsSwitch")->click();
         when_shown("DataloggerGraphDialog", [&](QDialog* graph) {
+            expect_named_controls(graph);
             auto* plot = child<ui::PlotWidget>(graph, "plot");
             EXPECT_EQ(plot->point_count(), 45u);
             EXPECT_NEAR(plot->trace_values(0).back(), 0.012044, 1e-8);
