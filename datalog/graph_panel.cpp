@@ -23,6 +23,7 @@ void plot_readout(ui::PlotWidget& plot) {
     plot.set_traces({{CURVE_COLOUR}});
     plot.set_curve(std::vector<float>(values.begin(), values.end()));
     plot.set_axis_name(QStringLiteral("Ohm"));
+    plot.set_lines_on_top(true);
     // The lines belong to the statistics read with these values; a block without
     // measured values has none to draw.
     const settings::ReadoutSource& source = readout.source();

@@ -30,6 +30,12 @@ std::string request(const char* format, std::int32_t block, std::int32_t index) 
     return text;
 }
 
+// How a read-out ends after an exchange with this status failed.
+ReadoutEnd end_after(std::int32_t status) {
+    return settings::is_transport_error(status) ? ReadoutEnd::ConnectionLost
+                                                : ReadoutEnd::BadAnswer;
+}
+
 // One read-out in progress: where it stands and how it ends.
 class Reader {
   public:
@@ -63,15 +69,16 @@ class Reader {
 };
 
 ReadoutResult Reader::run() {
-    result_.requested = choice_.last_index - choice_.first_index + 1;
     if (!settings::valid_block(choice_.block)) {
         result_.end = ReadoutEnd::NoBlock;
         return result_;
     }
+    // The buffers refuse a range that is no range (to before from, or absurdly long).
     if (!settings::dl_readout.allocate(choice_.first_index, choice_.last_index)) {
         result_.end = ReadoutEnd::NoMemory;
         return result_;
     }
+    result_.requested = settings::dl_readout.dl_mem_counts();
     ui::BusyCursor busy;
     progress_.started(choice_.first_index, choice_.last_index);
     ui::process_events();
@@ -105,10 +112,7 @@ bool Reader::exchange(const std::string& query, char (&answer)[ZK7416_ANSWER_SIZ
     if (!may_go_on()) return false;
     answer[0] = '\0';
     std::int32_t status = zk7416_receive_scpi(settings::tarvolux, query.c_str(), answer);
-    if (status != 0)
-        return fail(settings::is_transport_error(status) ? ReadoutEnd::ConnectionLost
-                                                         : ReadoutEnd::BadAnswer,
-                    query, status);
+    if (status != 0) return fail(end_after(status), query, status);
     return true;
 }
 
@@ -121,12 +125,8 @@ void Reader::advance(int values) {
 bool Reader::statistics() {
     if (!may_go_on()) return false;
     statistics_ = read_block_statistics(choice_.block);
-    if (statistics_.status != 0) {
-        ReadoutEnd end = settings::is_transport_error(statistics_.status)
-                             ? ReadoutEnd::ConnectionLost
-                             : ReadoutEnd::BadAnswer;
-        return fail(end, "Statistik", statistics_.status);
-    }
+    if (statistics_.status != 0)
+        return fail(end_after(statistics_.status), "Statistik", statistics_.status);
     statistics_read_ = true;
     ui::delay(settings::STEP_PAUSE);
     return true;
@@ -195,10 +195,7 @@ bool Reader::single_records() {
         char time[ZK7416_TIME_SIZE] = {};
         std::int32_t status = zk7416_datalogger_read_block(settings::tarvolux, choice_.block, next_,
                                                            value, date, time);
-        if (status != 0)
-            return fail(settings::is_transport_error(status) ? ReadoutEnd::ConnectionLost
-                                                             : ReadoutEnd::BadAnswer,
-                        query, status);
+        if (status != 0) return fail(end_after(status), query, status);
         // The driver leaves the date and time empty when the record lacks their fields.
         if (!value[0] || !date[0] || !time[0]) return fail(ReadoutEnd::BadAnswer, query, 0);
         settings::DlEntry& entry = entries[k_];
@@ -316,6 +313,7 @@ std::vector<std::string> statistics_lines() {
 }
 
 double transfer_time_estimate(std::int32_t count, bool values_only, bool read_all) {
+    if (count <= 0) return 0.0;
     double per_request = 120.0 * settings::pc_speed_factor * (read_all ? 0.7 : 1.0);
     std::int32_t requests = count / (values_only ? VALUES_PER_REQUEST : RECORDS_PER_REQUEST);
     return requests * per_request;

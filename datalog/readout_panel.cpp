@@ -56,6 +56,7 @@ class ReadoutPanel : public QDialog, private ReadoutProgress {
     ReadoutListModel model_;
     bool reading_ = false;
     bool cancel_ = false;
+    std::int32_t first_index_ = 0;
 };
 
 ReadoutPanel::ReadoutPanel(QWidget* parent) : QDialog(parent) {
@@ -225,15 +226,17 @@ void ReadoutPanel::started(std::int32_t first_index, std::int32_t last_index) {
     reading_ = true;
     cancel_ = false;
     set_controls_enabled(false);
-    form_.progressBar->setRange(first_index, last_index);
-    form_.progressBar->setValue(first_index);
+    // Counted in values read: "1200 von 20000".
+    first_index_ = first_index;
+    form_.progressBar->setRange(0, std::max(0, last_index - first_index + 1));
+    form_.progressBar->setValue(0);
     form_.progressBar->show();
     form_.cancelButton->show();
     form_.cancelButton->setFocus();
 }
 
 void ReadoutPanel::advanced(std::int32_t next_index) {
-    form_.progressBar->setValue(std::min(next_index, form_.progressBar->maximum()));
+    form_.progressBar->setValue(std::min(next_index - first_index_, form_.progressBar->maximum()));
     QCoreApplication::processEvents();
 }
 

@@ -123,6 +123,11 @@ void PlotWidget::set_lines(const std::vector<HorizontalLine>& lines) {
     update();
 }
 
+void PlotWidget::set_lines_on_top(bool on_top) {
+    lines_on_top_ = on_top;
+    update();
+}
+
 std::pair<double, double> PlotWidget::shown_range() const {
     if (range_) return *range_;
     double low = std::numeric_limits<double>::infinity();
@@ -173,8 +178,10 @@ void PlotWidget::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(QColor(225, 225, 225), 0));
         painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
         painter.setPen(palette().windowText().color());
-        painter.drawText(QRectF(x - 40, area.bottom() + 4, 80, 16), Qt::AlignHCenter | Qt::AlignTop,
-                         tick_text(v));
+        // The last label stays inside the widget rather than being cut at its edge.
+        QRectF label(x - 40, area.bottom() + 4, 80, 16);
+        if (label.right() > width()) label.moveRight(width());
+        painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop, tick_text(v));
     }
     painter.setPen(palette().windowText().color());
     painter.drawRect(area);
@@ -184,12 +191,15 @@ void PlotWidget::paintEvent(QPaintEvent*) {
 
     painter.setClipRect(area);
     painter.setRenderHint(QPainter::Antialiasing, count_ < 5000);
-    for (const HorizontalLine& line : lines_) {
-        double y = to_y(line.y);
-        painter.setPen(QPen(line.color, 1));
-        painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
-        painter.drawText(QPointF(area.left() + 4, y - 3), line.caption);
-    }
+    auto draw_lines = [&] {
+        for (const HorizontalLine& line : lines_) {
+            double y = to_y(line.y);
+            painter.setPen(QPen(line.color, 1));
+            painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+            painter.drawText(QPointF(area.left() + 4, y - 3), line.caption);
+        }
+    };
+    if (!lines_on_top_) draw_lines();
     // Later traces (the limits) first, so the measured values stay on top.
     QPolygonF run;
     run.reserve(static_cast<int>(count_));
@@ -197,7 +207,11 @@ void PlotWidget::paintEvent(QPaintEvent*) {
         const TraceStyle& style = traces_[static_cast<std::size_t>(t)];
         painter.setPen(QPen(style.color, 1));
         auto flush = [&] {
-            if (run.size() > 1) painter.drawPolyline(run);
+            // A value alone between gaps is a point, not nothing.
+            if (run.size() > 1)
+                painter.drawPolyline(run);
+            else if (run.size() == 1)
+                painter.drawPoint(run.front());
             if (style.markers && !run.isEmpty()) {
                 for (const QPointF& p : run)
                     painter.fillRect(QRectF(p.x() - 1.5, p.y() - 1.5, 3, 3), style.color);
@@ -215,6 +229,7 @@ void PlotWidget::paintEvent(QPaintEvent*) {
         }
         flush();
     }
+    if (lines_on_top_) draw_lines();
 }
 
 }  // namespace ui
