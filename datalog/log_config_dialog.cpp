@@ -53,6 +53,7 @@ class LogConfigDialog : public QDialog {
     void switch_datalogger(bool on);
 
     Ui::LogConfigDialog form_;
+    QWidget* list_viewport_ = nullptr;
 };
 
 LogConfigDialog::LogConfigDialog(QWidget* parent) : QDialog(parent) {
@@ -62,7 +63,8 @@ LogConfigDialog::LogConfigDialog(QWidget* parent) : QDialog(parent) {
         f.blockList->addItem(q(settings::block_list_label(block)));
     f.fillText->installEventFilter(this);
     f.blockList->installEventFilter(this);
-    f.blockList->viewport()->installEventFilter(this);
+    list_viewport_ = f.blockList->viewport();
+    list_viewport_->installEventFilter(this);
 
     connect(f.dataloggerSwitch, &QCheckBox::clicked, this,
             [this](bool on) { switch_datalogger(on); });
@@ -242,8 +244,7 @@ bool LogConfigDialog::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == form_.blockList && pressed == Qt::Key_F2) {
         change_block_label();
         return true;
-    } else if (watched == form_.blockList->viewport() &&
-               event->type() == QEvent::MouseButtonPress &&
+    } else if (watched == list_viewport_ && event->type() == QEvent::MouseButtonPress &&
                static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
         // The right click renames the active block; it must not choose another one.
         change_block_label();
