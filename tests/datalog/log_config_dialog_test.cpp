@@ -42,15 +42,9 @@ class LogConfigDialogTest : public DataloggerTest {
     }
 
     // Opens the dialog, runs `steps` in it and closes it with its close button.
-    void with_dialog(std::function<void(QDialog*)> steps) {
-        bool ran = false;
-        when_shown("LogConfigDialog", [&](QDialog* dialog) {
-            steps(dialog);
-            ran = true;
-            child<QPushButton>(dialog, "closeButton")->click();
-        });
-        EXPECT_EQ(datalog::log_config(), 0);
-        EXPECT_TRUE(ran);
+    void with_dialog(const std::function<void(QDialog*)>& steps) {
+        EXPECT_TRUE(within_dialog(
+            "LogConfigDialog", [] { return datalog::log_config(); }, steps));
     }
 
     static QString text(QDialog* dialog, const char* name) {

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -26,6 +27,18 @@ void when_shown(const char* dialog_name, std::function<void(QDialog*)> action) {
         }
         return false;
     });
+}
+
+bool within_dialog(const char* dialog_name, const std::function<int()>& open,
+                   const std::function<void(QDialog*)>& steps) {
+    bool ran = false;
+    when_shown(dialog_name, [&](QDialog* dialog) {
+        steps(dialog);
+        ran = true;
+        if (auto* close = dialog->findChild<QPushButton*>("closeButton")) close->click();
+    });
+    EXPECT_EQ(open(), 0);
+    return ran;
 }
 
 void expect_named_controls(QWidget* panel) {

@@ -10,6 +10,11 @@ namespace datalog_test {
 // event loop (so nested dialogs can be handled by a second call from the action).
 void when_shown(const char* dialog_name, std::function<void(QDialog*)> action);
 
+// Calls `open`, which shows the modal dialog `dialog_name` and returns its result; runs
+// `steps` in the dialog and then clicks its close button. False when it never showed.
+bool within_dialog(const char* dialog_name, const std::function<int()>& open,
+                   const std::function<void(QDialog*)>& steps);
+
 // Runs `check` on every pass of the event loop until it returns true.
 void poll_until(std::function<bool()> check);
 

@@ -38,15 +38,9 @@ class ReadoutPanelTest : public DataloggerTest {
     }
 
     // Opens the panel, runs `steps` in it and closes it with its close button.
-    void with_panel(std::function<void(QDialog*)> steps) {
-        bool ran = false;
-        when_shown("ReadoutDialog", [&](QDialog* panel) {
-            steps(panel);
-            ran = true;
-            child<QPushButton>(panel, "closeButton")->click();
-        });
-        EXPECT_EQ(datalog::upload_menue(), 0);
-        EXPECT_TRUE(ran);
+    void with_panel(const std::function<void(QDialog*)>& steps) {
+        EXPECT_TRUE(within_dialog(
+            "ReadoutDialog", [] { return datalog::upload_menue(); }, steps));
         // Closing gives the values back.
         EXPECT_FALSE(settings::dl_readout.dl_buffers_allocated());
     }

@@ -323,6 +323,7 @@ TEST(TransferTimeEstimate, CountsWholeRequestsAtTheMeasuredSpeed) {
     EXPECT_DOUBLE_EQ(datalog::transfer_time_estimate(45, true, false), 2 * 1.2);
     EXPECT_NEAR(datalog::transfer_time_estimate(20000, false, true), 2857 * 1.2 * 0.7, 1e-9);
     EXPECT_DOUBLE_EQ(datalog::transfer_time_estimate(6, false, false), 0.0);
+    EXPECT_DOUBLE_EQ(datalog::transfer_time_estimate(-40, true, false), 0.0);  // to before from
     settings::pc_speed_factor = 0;
 }
 
