@@ -24,6 +24,8 @@ bool parse_command_line(const std::vector<std::string>& args, CommandLine& out,
             out.simulate = Simulation::Rs232;
         } else if (a == "--simulate=gpib") {
             out.simulate = Simulation::Gpib;
+        } else if (a == "--line-pacing") {
+            out.line_pacing = true;
         } else if (a == "--home" || a.rfind("--home=", 0) == 0) {
             if (a == "--home") {
                 if (i + 1 >= args.size()) {
@@ -48,9 +50,12 @@ bool parse_command_line(const std::vector<std::string>& args, CommandLine& out,
 }
 
 const char* command_line_usage() {
-    return "Aufruf: ohm7416 [--simulate[=rs232|gpib]] [--home VERZEICHNIS] [messedemo]\n"
+    return "Aufruf: ohm7416 [--simulate[=rs232|gpib]] [--line-pacing] [--home VERZEICHNIS] "
+           "[messedemo]\n"
            "\n"
            "  --simulate[=rs232|gpib]  mit dem eingebauten simulierten Gerät arbeiten\n"
+           "  --line-pacing            das simulierte RS232-Gerät antwortet so langsam wie\n"
+           "                           eine echte Leitung mit der eingestellten Baudrate\n"
            "  --home VERZEICHNIS       Projektverzeichnis (Com.stp, Config, EXPORT, format.for)\n"
            "  messedemo                Demonstrationsschalter im Messpanel zeigen\n"
            "  --help                   diese Hilfe\n";

@@ -1,5 +1,5 @@
 // The program's command line:
-//   ohm7416 [--simulate[=rs232|gpib]] [--home DIR] [ARG]
+//   ohm7416 [--simulate[=rs232|gpib]] [--line-pacing] [--home DIR] [ARG]
 // Options start with "--"; of the positional arguments, exactly one whose first five
 // characters are "messe" (any case) switches the measure panel's demonstration on.
 #pragma once
@@ -13,6 +13,8 @@ enum class Simulation { None, Rs232, Gpib };
 
 struct CommandLine {
     Simulation simulate = Simulation::None;
+    // The simulated RS-232 line takes as long as a real one.
+    bool line_pacing = false;
     std::string home;
     std::vector<std::string> positional;
     int messedemo = 0;

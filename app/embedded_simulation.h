@@ -13,6 +13,9 @@ namespace app {
 
 class EmbeddedSimulation {
   public:
+
+    // The simulated RS-232 line answers at the pace of a real one (before start()).
+    void set_line_pacing(bool on) { instrument_.set_line_pacing(on); }
     // False with a German message when the simulation cannot be started.
     bool start(Simulation kind, std::string& error);
     // Points the interface record at the simulation (not saved to Com.stp).

@@ -12,6 +12,9 @@
 #include "dialogs/memory_dialogs.h"
 #include "dialogs/print_config.h"
 #include "dialogs/temp_config.h"
+#include "datalog/log_config_dialog.h"
+#include "datalog/readout_panel.h"
+#include "export/export_file.h"
 #include "settings/records.h"
 #include "app/record_text.h"
 #include "app/startup.h"
@@ -74,7 +77,7 @@ void MainWindow::build_dispatch_table() {
         {u.actionActivateMemory, [] { dialogs::activate_memory(); }},
         {u.actionSaveMemory, [] { dialogs::save_memory(); }},
         {u.actionMeasurementConfig, [] { dialogs::measurement_config(); }},
-        {u.actionDataloggerConfig, {}},
+        {u.actionDataloggerConfig, [this] { datalog::log_config(this); }},
         {u.actionComparator, [] { dialogs::compare_config(); }},
         {u.actionTemperature, [] { dialogs::temp_config(); }},
         {u.actionDeviceAccess, [] { dialogs::access_config(); }},
@@ -91,7 +94,12 @@ void MainWindow::build_dispatch_table() {
              }
          }},
         {u.actionMeasurePanel, [this] { open_measure_panel(); }},
-        {u.actionDataloggerReadout, {}},
+        {u.actionDataloggerReadout,
+         [this] {
+             // A read-out and a running measurement export do not share the line.
+             if (exporting::measure_store_mode == 1) exporting::close_measurement_export();
+             datalog::upload_menue(this);
+         }},
         {u.actionProgramInfo, [this] { show_program_info(this); }},
         {u.actionDeviceInfo, [this] { show_device_info(this); }},
     };

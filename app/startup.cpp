@@ -50,6 +50,7 @@ bool Program::start(const CommandLine& command_line, const std::string& executab
     }
     serial_port_map() = settings::load_serial_port_map(settings::curr_dir);
     settings::apply_serial_port_map(serial_port_map());
+    simulation_->set_line_pacing(command_line.line_pacing);
     if (!simulation_->start(command_line.simulate, error)) {
         ui::message_box("Fehler-Meldung :", error);
         return false;

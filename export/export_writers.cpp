@@ -87,23 +87,38 @@ std::string comparator_block() {
     return block;
 }
 
-std::string statistics_lines() {
+// What the last read-out was made of; before any read-out, the read-out panel's
+// choices in the records.
+settings::ReadoutSource readout_source() {
+    const settings::DatalogReadout& readout = settings::dl_readout;
+    if (readout.source().block >= 0) return readout.source();
+    settings::ReadoutSource source;
     const rec::Datalog& d = rec::datalog;
-    auto value = [](const char(&field)[30]) {
-        return with_decimal_separator(rec::field_text_utf8(field));
-    };
-    std::string c = column() + " ";
-    return row({"Statistik :", "Minimum", value(d.stat_min)}) + "\n" + c +
-           row({"Maximum", value(d.stat_max)}) + "\n" + c + row({"Mittelwert", value(d.stat_avg)}) +
-           "\n" + c + row({"Std.Abweichung", value(d.stat_dev)}) + "\n";
+    source.block = d.active_block;
+    if (d.active_block >= 0 && d.active_block < rec::DATALOG_BLOCKS)
+        source.name = std::string(rec::field_text(d.block_name[d.active_block]));
+    source.values_only = rec::upload.values_only != 0;
+    source.with_statistics = rec::upload.with_statistics == 1;
+    source.statistics = {
+        std::string(rec::field_text(d.stat_min)), std::string(rec::field_text(d.stat_max)),
+        std::string(rec::field_text(d.stat_avg)), std::string(rec::field_text(d.stat_dev))};
+    return source;
 }
 
-std::string block_line() {
-    int block = rec::datalog.active_block;
-    std::string name = block >= 0 && block < rec::DATALOG_BLOCKS
-                           ? rec::field_text_utf8(rec::datalog.block_name[block])
-                           : std::string();
-    return row({"Datalogger:", std::to_string(block) + ", " + name}) + "\n";
+std::string statistics_lines(const settings::ReadoutSource& source) {
+    auto value = [&source](std::size_t i) {
+        return with_decimal_separator(settings::latin1_to_utf8(source.statistics[i]));
+    };
+    std::string c = column() + " ";
+    return row({"Statistik :", "Minimum", value(0)}) + "\n" + c + row({"Maximum", value(1)}) +
+           "\n" + c + row({"Mittelwert", value(2)}) + "\n" + c + row({"Std.Abweichung", value(3)}) +
+           "\n";
+}
+
+std::string block_line(const settings::ReadoutSource& source) {
+    return row({"Datalogger:",
+                std::to_string(source.block) + ", " + settings::latin1_to_utf8(source.name)}) +
+           "\n";
 }
 
 std::string word(const std::vector<std::string_view>& words, std::size_t i) {
@@ -138,12 +153,13 @@ int export_measure_value(std::string& text) {
 }
 
 int export_datalogger(const std::string& comment) {
-    if (export_(export_fhdl, maker_line() + block_line()) != 1) return -1;
-    if (rec::upload.with_statistics == 1 && export_(export_fhdl, statistics_lines()) != 1)
-        return -1;
+    // Labelled with what was read, whatever the read-out panel shows by now.
+    const settings::ReadoutSource source = readout_source();
+    if (export_(export_fhdl, maker_line() + block_line(source)) != 1) return -1;
+    if (source.with_statistics && export_(export_fhdl, statistics_lines(source)) != 1) return -1;
     if (export_(export_fhdl, comment_lines(comment)) != 1) return -1;
 
-    bool with_date = rec::upload.values_only == 0;
+    bool with_date = !source.values_only;
     std::string header = with_date ? row({"Zähler", "Wert", "Einheit", "Datum", "Uhrzeit"})
                                    : row({"Zähler", "Wert", "Einheit"});
     if (export_(export_fhdl, header + "\n") != 1) return -1;

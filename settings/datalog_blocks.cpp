@@ -45,6 +45,9 @@ std::string block_list_label(int block) {
 int get_counts() {
     rec::Datalog& d = rec::datalog;
     if (!valid_block(d.active_block)) {
+        // No block to read from: nothing stored as far as the program knows, so nothing
+        // is offered for reading out.
+        d.value_count = 0;
         rec::copy_text(d.count_text, "");
         return -2;
     }

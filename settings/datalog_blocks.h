@@ -21,7 +21,8 @@ std::string block_list_label(int block);
 
 // Asks how many values the active block holds into datalog.value_count and rebuilds
 // datalog.count_text ("%d(%d)": size, then values stored). Returns the query's status;
-// an active block out of range is not asked for (status -2, the fill text empty).
+// an active block out of range is not asked for (status -2, no values, the fill text
+// empty).
 int get_counts();
 
 // Makes `block` the active block in the instrument and the record, then get_counts.

@@ -37,6 +37,11 @@ void DatalogReadout::release() {
     num_.reset();
     count_ = 0;
     first_ = 0;
+    source_ = {};
+}
+
+void DatalogReadout::keep_first(std::int32_t count) {
+    if (count >= 0 && count < count_) count_ = count;
 }
 
 }  // namespace settings

@@ -2,10 +2,13 @@
 // export until the next read-out or until the read-out panel closes.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
+#include <utility>
 
 namespace settings {
 
@@ -19,6 +22,20 @@ struct DlEntry {
 static_assert(sizeof(DlEntry) == 60 && offsetof(DlEntry, date) == 0 &&
               offsetof(DlEntry, time) == 11 && offsetof(DlEntry, value) == 26);
 
+// What a read-out was made of. The graph and the export label the values with this,
+// not with the read-out panel's controls, which the operator may change after reading.
+struct ReadoutSource {
+    std::int32_t block = -1;  // -1: nothing was read
+    std::string name;         // the block's name at reading time, Latin-1
+    bool values_only = false;
+    // The block's statistics were read with the values; `statistics` holds them as
+    // listed (minimum, maximum, mean, deviation; Latin-1), "Gelöscht" for a block
+    // without measured values, and then `statistics_empty` is set.
+    bool with_statistics = false;
+    bool statistics_empty = false;
+    std::array<std::string, 4> statistics;
+};
+
 // More values than any datalogger holds; a larger range is a wrong range, refused
 // like memory that is not available.
 inline constexpr std::int64_t MAX_READOUT_VALUES = 1'000'000;
@@ -31,6 +48,13 @@ class DatalogReadout {
     // and returns false, holding nothing.
     bool allocate(std::int32_t first_index, std::int32_t last_index);
     void release();
+
+    // Keeps only the first `count` entries: a read-out that ended early holds exactly
+    // the values it received.
+    void keep_first(std::int32_t count);
+
+    const ReadoutSource& source() const { return source_; }
+    void set_source(ReadoutSource source) { source_ = std::move(source); }
 
     bool dl_buffers_allocated() const { return data_ != nullptr; }
     // Number of entries the last read-out holds; readers never go past it.
@@ -53,6 +77,7 @@ class DatalogReadout {
     std::unique_ptr<float[]> num_;
     std::int32_t count_ = 0;
     std::int32_t first_ = 0;
+    ReadoutSource source_;
 };
 
 extern DatalogReadout dl_readout;

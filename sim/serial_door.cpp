@@ -2,8 +2,10 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <system_error>
 
@@ -16,6 +18,33 @@ namespace {
 
 // How long an answer may wait for a client that does not read before it is dropped.
 constexpr int SEND_PATIENCE_MS = 2000;
+
+// A paced answer goes out in pieces of about this many seconds of line time.
+constexpr double PACING_SLICE = 0.002;
+constexpr int BITS_PER_BYTE = 10;
+
+int baud_of(speed_t speed) {
+    switch (speed) {
+        case B1200:
+            return 1200;
+        case B2400:
+            return 2400;
+        case B4800:
+            return 4800;
+        case B9600:
+            return 9600;
+        case B19200:
+            return 19200;
+        case B38400:
+            return 38400;
+        case B57600:
+            return 57600;
+        case B115200:
+            return 115200;
+        default:
+            return 0;
+    }
+}
 
 }  // namespace
 
@@ -89,6 +118,45 @@ void SerialDoor::remove_link() {
     link_.clear();
 }
 
+void SerialDoor::set_line_pacing(bool on) {
+    pacing_ = on;
+}
+
+bool SerialDoor::line_pacing() const {
+    return pacing_;
+}
+
+std::uint64_t SerialDoor::bytes_received() const {
+    return received_;
+}
+
+std::uint64_t SerialDoor::bytes_sent() const {
+    return sent_;
+}
+
+double SerialDoor::byte_time() const {
+    if (!pacing_) return 0.0;
+    // The pseudo-terminal's master sees the settings the client made on its side.
+    termios settings{};
+    if (tcgetattr(pty_->master(), &settings) != 0) return 0.0;
+    const int baud = baud_of(cfgetospeed(&settings));
+    return baud > 0 ? static_cast<double>(BITS_PER_BYTE) / baud : 0.0;
+}
+
+bool SerialDoor::wait_until(std::chrono::steady_clock::time_point when) {
+    for (;;) {
+        const auto left = when - std::chrono::steady_clock::now();
+        if (left <= std::chrono::steady_clock::duration::zero()) return true;
+        const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
+        const timespec timeout{static_cast<time_t>(ns / 1000000000),
+                               static_cast<long>(ns % 1000000000)};
+        pollfd wake{wake_[0], POLLIN, 0};
+        const int ready = ppoll(&wake, 1, &timeout, nullptr);
+        if (ready > 0) return false;
+        if (ready < 0 && errno != EINTR) return false;
+    }
+}
+
 void SerialDoor::serve() {
     BlockProtocol protocol(*instrument_, faults_);
     const int master = pty_->master();
@@ -109,13 +177,43 @@ void SerialDoor::serve() {
         }
         const ssize_t n = read(master, buffer, sizeof buffer);
         if (n <= 0) continue;
+        received_ += static_cast<std::uint64_t>(n);
+        if (const double seconds = byte_time(); seconds > 0) {
+            // The bytes have arrived once the line has carried them.
+            using namespace std::chrono;
+            input_free_ = std::max(input_free_, steady_clock::now()) +
+                          duration_cast<steady_clock::duration>(duration<double>(seconds * n));
+            if (!wait_until(input_free_)) return;
+        }
         const std::string reply = protocol.receive(std::string_view(buffer, n));
         if (!reply.empty()) send(reply);
     }
 }
 
 void SerialDoor::send(const std::string& bytes) {
+    const double seconds = byte_time();
+    if (seconds <= 0) {
+        write_all(bytes);
+        return;
+    }
+    // Piece by piece, each handed over when the line would have carried it.
+    using namespace std::chrono;
+    const std::size_t slice =
+        std::max<std::size_t>(1, static_cast<std::size_t>(PACING_SLICE / seconds));
+    // On schedule from the start of the answer: a piece handed over late does not
+    // delay the pieces behind it.
+    output_free_ = std::max(output_free_, steady_clock::now());
+    for (std::size_t done = 0; done < bytes.size(); done += slice) {
+        const std::size_t count = std::min(slice, bytes.size() - done);
+        output_free_ += duration_cast<steady_clock::duration>(duration<double>(seconds * count));
+        if (!wait_until(output_free_)) return;
+        write_all(std::string_view(bytes).substr(done, count));
+    }
+}
+
+void SerialDoor::write_all(std::string_view bytes) {
     const int master = pty_->master();
+    sent_ += bytes.size();
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = write(master, bytes.data() + done, bytes.size() - done);

@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
         });
     }
     SerialDoor door(instrument);
+    door.set_line_pacing(settings.pace);
     try {
         door.start();
         if (!settings.link.empty()) door.place_link(settings.link);

@@ -42,6 +42,12 @@ const OptionSpec OPTIONS[] = {
          s.link = v;
          return v.empty() ? std::string("--link needs a path") : std::string{};
      }},
+    {"--pace", nullptr,
+     "take as long as a real line: 10 bits a byte at the baud rate the client set",
+     [](ToolSettings& s, const std::string&) {
+         s.pace = true;
+         return std::string{};
+     }},
     {"--firmware", "old|new", "firmware generation (default: new)",
      [](ToolSettings& s, const std::string& v) {
          if (v == "old") {

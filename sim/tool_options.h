@@ -14,6 +14,8 @@ struct ToolSettings {
     // Serve on a new pseudo-terminal; the tool's only door, so also the default.
     bool pty = true;
     std::string link;
+    // Answer at the pace of a real line at the baud rate the client set.
+    bool pace = false;
     bool log = false;
     InstrumentOptions instrument;
     // What is connected to the instrument: the resistor and the spread of single

@@ -19,6 +19,7 @@ bool EmbeddedInstrument::start(SimulatedTransport transport, int com_port, std::
         if (transport == SimulatedTransport::Rs232) {
             instrument_ = std::make_shared<tarvolux::sim::Instrument>();
             door_ = std::make_unique<tarvolux::sim::SerialDoor>(instrument_);
+            door_->set_line_pacing(line_pacing_);
             door_->start();
             com_port_ = com_port;
             zk7416_set_com_device(com_port, door_->slave_path().c_str());

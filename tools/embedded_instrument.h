@@ -26,12 +26,16 @@ class EmbeddedInstrument {
     // the driver bind the simulation library (every address answers). False with a
     // German message in `error` when that is not possible.
     bool start(SimulatedTransport transport, int com_port, std::string& error);
+    // RS-232 only: each byte takes as long as on a real line at the baud rate the
+    // driver set (before start()).
+    void set_line_pacing(bool on) { line_pacing_ = on; }
     void stop();
 
   private:
     std::shared_ptr<tarvolux::sim::Instrument> instrument_;
     std::unique_ptr<tarvolux::sim::SerialDoor> door_;
     int com_port_ = 0;
+    bool line_pacing_ = false;
 };
 
 }  // namespace tools

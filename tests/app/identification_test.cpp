@@ -83,6 +83,12 @@ TEST(CommandLine, OptionsAreNotPositionalArguments) {
     ASSERT_TRUE(app::parse_command_line({"--simulate"}, plain, error));
     EXPECT_EQ(plain.simulate, app::Simulation::Rs232);
     EXPECT_EQ(plain.messedemo, 0);
+    EXPECT_FALSE(plain.line_pacing);
+
+    app::CommandLine paced;
+    ASSERT_TRUE(app::parse_command_line({"--line-pacing", "--simulate", "messe"}, paced, error));
+    EXPECT_TRUE(paced.line_pacing);
+    EXPECT_EQ(paced.messedemo, 1);
 
     app::CommandLine bad;
     EXPECT_FALSE(app::parse_command_line({"--colour"}, bad, error));

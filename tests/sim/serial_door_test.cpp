@@ -2,6 +2,7 @@
 // for byte.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -63,6 +64,21 @@ TEST_F(SerialDoorTest, MalformedBlocksAreRefusedAndNotExecuted) {
     }
     EXPECT_EQ(client_->command("*CLS"), ACK) << "the door is in step again";
     EXPECT_EQ(instrument_->command_log(), std::vector<std::string>{"*CLS"});
+}
+
+TEST_F(SerialDoorTest, APacedDoorTakesTheLineTimeOfEveryByteBothWays) {
+    const std::string unpaced = client_->query("*IDN?");
+    const std::uint64_t in = door_->bytes_received(), out = door_->bytes_sent();
+    EXPECT_EQ(in, BlockClient::block("*IDN?").size() + 2);  // with the EOT and the ACK
+    EXPECT_EQ(out, unpaced.size() + 2 + 4);                 // CR LF, ACK, STX, ETX, EOT
+
+    door_->set_line_pacing(true);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(client_->query("*IDN?"), unpaced);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(door_->bytes_received() + door_->bytes_sent(), 2 * (in + out));
+    // The client's line runs at 9600 baud, ten bits a byte.
+    EXPECT_GE(took.count(), static_cast<double>(in + out) * 10 / 9600);
 }
 
 TEST_F(SerialDoorTest, AClientMayCloseAndOpenTheDeviceAgain) {

@@ -113,7 +113,7 @@ TEST(Tool, MeasuresTheResistorItWasGivenWithTheQuestionableCausesGiven) {
 
 TEST(Tool, RefusesUnknownOptionsAndBadValues) {
     for (const char* bad : {"--resistor", "--firmware=middle", "--link", "--resistance=-1",
-                            "--noise=abc", "--questionable=1FF", "--questionable="}) {
+                            "--noise=abc", "--questionable=1FF", "--questionable=", "--pace=1"}) {
         ToolProcess tool({bad});
         const int status = tool.wait();
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << bad;

@@ -123,6 +123,11 @@ void PlotWidget::set_lines(const std::vector<HorizontalLine>& lines) {
     update();
 }
 
+void PlotWidget::set_lines_on_top(bool on_top) {
+    lines_on_top_ = on_top;
+    update();
+}
+
 std::pair<double, double> PlotWidget::shown_range() const {
     if (range_) return *range_;
     double low = std::numeric_limits<double>::infinity();
@@ -173,8 +178,10 @@ void PlotWidget::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(QColor(225, 225, 225), 0));
         painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
         painter.setPen(palette().windowText().color());
-        painter.drawText(QRectF(x - 40, area.bottom() + 4, 80, 16), Qt::AlignHCenter | Qt::AlignTop,
-                         tick_text(v));
+        // The last label stays inside the widget rather than being cut at its edge.
+        QRectF label(x - 40, area.bottom() + 4, 80, 16);
+        if (label.right() > width()) label.moveRight(width());
+        painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop, tick_text(v));
     }
     painter.setPen(palette().windowText().color());
     painter.drawRect(area);
@@ -183,12 +190,15 @@ void PlotWidget::paintEvent(QPaintEvent*) {
                      title_);
 
     painter.setClipRect(area);
-    for (const HorizontalLine& line : lines_) {
-        double y = to_y(line.y);
-        painter.setPen(QPen(line.color, 1));
-        painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
-        painter.drawText(QPointF(area.left() + 4, y - 3), line.caption);
-    }
+    auto draw_lines = [&] {
+        for (const HorizontalLine& line : lines_) {
+            double y = to_y(line.y);
+            painter.setPen(QPen(line.color, 1));
+            painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+            painter.drawText(QPointF(area.left() + 4, y - 3), line.caption);
+        }
+    };
+    if (!lines_on_top_) draw_lines();
     // Later traces (the limits) first, so the measured values stay on top. Each run of
     // points goes to the painter in one call, and the markers in one more.
     QPolygonF run;
@@ -198,7 +208,11 @@ void PlotWidget::paintEvent(QPaintEvent*) {
         QPen marker(style.color, 3, Qt::SolidLine, Qt::SquareCap);
         auto flush = [&] {
             painter.setPen(QPen(style.color, 1));
-            if (run.size() > 1) painter.drawPolyline(run);
+            // A value alone between gaps is a point, not nothing.
+            if (run.size() > 1)
+                painter.drawPolyline(run);
+            else if (run.size() == 1)
+                painter.drawPoint(run.front());
             if (style.markers && !run.isEmpty()) {
                 painter.setPen(marker);
                 painter.drawPoints(run);
@@ -216,6 +230,7 @@ void PlotWidget::paintEvent(QPaintEvent*) {
         }
         flush();
     }
+    if (lines_on_top_) draw_lines();
 }
 
 }  // namespace ui

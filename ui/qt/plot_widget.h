@@ -67,6 +67,9 @@ class PlotWidget : public QWidget {
 
     void set_lines(const std::vector<HorizontalLine>& lines);
     const std::vector<HorizontalLine>& lines() const { return lines_; }
+    // Draws the lines over the traces instead of under them, so that they stay visible
+    // across a dense curve (a whole datalogger block).
+    void set_lines_on_top(bool on_top);
 
     QSize sizeHint() const override { return {560, 300}; }
 
@@ -89,6 +92,7 @@ class PlotWidget : public QWidget {
     std::vector<TraceStyle> traces_;
     std::optional<std::pair<double, double>> range_;
     std::vector<HorizontalLine> lines_;
+    bool lines_on_top_ = false;
     QString axis_name_;
     QString title_;
 };

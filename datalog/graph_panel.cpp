@@ -1,0 +1,62 @@
+#include "datalog/graph_panel.h"
+
+#include <QDialog>
+
+#include "export/export_data.h"
+#include "settings/print_settings.h"
+#include "settings/project_dir.h"
+#include "settings/readout_buffers.h"
+#include "ui/qt/panel_setup.h"
+#include "ui/qt/widget_printing.h"
+#include "ui/ui.h"
+#include "ui_datalog_graph.h"
+
+namespace datalog {
+
+namespace {
+
+const QColor CURVE_COLOUR(0, 160, 0);
+
+void plot_readout(ui::PlotWidget& plot) {
+    const settings::DatalogReadout& readout = settings::dl_readout;
+    auto values = readout.dl_num_value();
+    plot.set_traces({{CURVE_COLOUR}});
+    plot.set_curve(std::vector<float>(values.begin(), values.end()));
+    plot.set_axis_name(QStringLiteral("Ohm"));
+    plot.set_lines_on_top(true);
+    // The lines belong to the statistics read with these values; a block without
+    // measured values has none to draw.
+    const settings::ReadoutSource& source = readout.source();
+    if (source.with_statistics && !source.statistics_empty) {
+        plot.set_lines({{settings::dblmin, Qt::red, QStringLiteral("Minimum")},
+                        {settings::dblmax, Qt::red, QStringLiteral("Maximum")},
+                        {settings::dblavg, Qt::magenta, QStringLiteral("Mittelwert")}});
+    } else {
+        plot.set_lines({});
+    }
+}
+
+}  // namespace
+
+void show_graphic(QWidget* parent) {
+    QDialog dialog(ui::dialog_parent(parent));
+    Ui::DataloggerGraphDialog form;
+    form.setupUi(&dialog);
+    plot_readout(*form.plot);
+    ui::prepare_panel(dialog);
+
+    QObject::connect(form.printButton, &QPushButton::clicked, &dialog,
+                     [&] { ui::print_panel(*form.plot, settings::set_print_attributes()); });
+    QObject::connect(form.commentButton, &QPushButton::clicked, &dialog, [&] {
+        auto comment = ui::prompt("Eingabe Kommentar", "Geben Sie bitte den Kommentar ein",
+                                  exporting::REMARK_LENGTH);
+        if (comment) form.plot->set_title(QString::fromStdString(*comment));
+    });
+    QObject::connect(form.saveImageButton, &QPushButton::clicked, &dialog, [&] {
+        ui::save_widget_image(*form.plot, settings::join_path(settings::curr_dir, "EXPORT"));
+    });
+    QObject::connect(form.closeButton, &QPushButton::clicked, &dialog, &QDialog::accept);
+    dialog.exec();
+}
+
+}  // namespace datalog

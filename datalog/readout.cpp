@@ -1,0 +1,322 @@
+#include "datalog/readout.h"
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+#include "datalog/block_statistics.h"
+#include "datalog/readout_parse.h"
+#include "driver/zk7416.h"
+#include "settings/datalog_blocks.h"
+#include "settings/instrument_handle.h"
+#include "settings/latin1.h"
+#include "settings/readout_buffers.h"
+#include "settings/records.h"
+#include "settings/text_field.h"
+#include "settings/transfer.h"
+#include "settings/transfer_run.h"
+#include "settings/value_format.h"
+#include "ui/ui.h"
+
+namespace datalog {
+
+namespace {
+
+constexpr const char* STATISTICS_LABELS[4] = {"Minimum", "Maximum", "Mittelwert", "Std.Abweichung"};
+
+std::string request(const char* format, std::int32_t block, std::int32_t index) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, static_cast<int>(block), static_cast<int>(index));
+    return text;
+}
+
+// How a read-out ends after an exchange with this status failed.
+ReadoutEnd end_after(std::int32_t status) {
+    return settings::is_transport_error(status) ? ReadoutEnd::ConnectionLost
+                                                : ReadoutEnd::BadAnswer;
+}
+
+// One read-out in progress: where it stands and how it ends.
+class Reader {
+  public:
+    Reader(const ReadoutChoice& choice, ReadoutProgress& progress)
+        : choice_(choice), progress_(progress), next_(choice.first_index) {}
+
+    ReadoutResult run();
+
+  private:
+    bool statistics();
+    bool values_in_chunks();
+    bool records_in_chunks();
+    bool single_values();
+    bool single_records();
+
+    // Sends `query`, the answer into `answer`; false (the read-out ends) when the
+    // operator cancelled before or the exchange failed.
+    bool exchange(const std::string& query, char (&answer)[ZK7416_ANSWER_SIZE]);
+    bool may_go_on();
+    bool fail(ReadoutEnd end, const std::string& query, std::int32_t status);
+    void advance(int values);
+    void remember_source();
+
+    ReadoutChoice choice_;
+    ReadoutProgress& progress_;
+    ReadoutResult result_;
+    BlockStatistics statistics_;
+    bool statistics_read_ = false;
+    std::int32_t next_;   // value number read next
+    std::int32_t k_ = 0;  // entry filled next
+};
+
+ReadoutResult Reader::run() {
+    if (!settings::valid_block(choice_.block)) {
+        result_.end = ReadoutEnd::NoBlock;
+        return result_;
+    }
+    // The buffers refuse a range that is no range (to before from, or absurdly long).
+    if (!settings::dl_readout.allocate(choice_.first_index, choice_.last_index)) {
+        result_.end = ReadoutEnd::NoMemory;
+        return result_;
+    }
+    result_.requested = settings::dl_readout.dl_mem_counts();
+    ui::BusyCursor busy;
+    progress_.started(choice_.first_index, choice_.last_index);
+    ui::process_events();
+    bool complete = (!choice_.with_statistics || statistics()) &&
+                    (choice_.values_only ? values_in_chunks() && single_values()
+                                         : records_in_chunks() && single_records());
+    if (complete) result_.end = ReadoutEnd::Complete;
+    settings::dl_readout.keep_first(k_);
+    result_.read = k_;
+    prepare_for_display(choice_.values_only);
+    remember_source();
+    progress_.finished();
+    ui::process_events();
+    return result_;
+}
+
+bool Reader::may_go_on() {
+    if (!progress_.cancel_requested()) return true;
+    result_.end = ReadoutEnd::Cancelled;
+    return false;
+}
+
+bool Reader::fail(ReadoutEnd end, const std::string& query, std::int32_t status) {
+    result_.end = end;
+    result_.failed_request = query;
+    result_.status = status;
+    return false;
+}
+
+bool Reader::exchange(const std::string& query, char (&answer)[ZK7416_ANSWER_SIZE]) {
+    if (!may_go_on()) return false;
+    answer[0] = '\0';
+    std::int32_t status = zk7416_receive_scpi(settings::tarvolux, query.c_str(), answer);
+    if (status != 0) return fail(end_after(status), query, status);
+    return true;
+}
+
+void Reader::advance(int values) {
+    k_ += values;
+    next_ += values;
+    progress_.advanced(next_);
+}
+
+bool Reader::statistics() {
+    if (!may_go_on()) return false;
+    statistics_ = read_block_statistics(choice_.block);
+    if (statistics_.status != 0)
+        return fail(end_after(statistics_.status), "Statistik", statistics_.status);
+    statistics_read_ = true;
+    ui::delay(settings::STEP_PAUSE);
+    return true;
+}
+
+bool Reader::values_in_chunks() {
+    auto entries = settings::dl_readout.dl_data();
+    for (std::int32_t chunk = result_.requested / VALUES_PER_REQUEST; chunk > 0; --chunk) {
+        std::string query = request("DA? %d,%d", choice_.block, next_);
+        char answer[ZK7416_ANSWER_SIZE];
+        if (!exchange(query, answer)) return false;
+        auto values = split_values(rec::field_text(answer), VALUES_PER_REQUEST);
+        if (!values) return fail(ReadoutEnd::BadAnswer, query, 0);
+        for (int i = 0; i < VALUES_PER_REQUEST; ++i)
+            rec::copy_text(entries[k_ + i].value, (*values)[i]);
+        advance(VALUES_PER_REQUEST);
+        ui::delay(settings::LOOP_PAUSE);
+    }
+    return true;
+}
+
+bool Reader::single_values() {
+    auto entries = settings::dl_readout.dl_data();
+    while (next_ <= choice_.last_index) {
+        std::string query = request("DAT:DATA:FRES? %d,%d", choice_.block, next_);
+        char answer[ZK7416_ANSWER_SIZE];
+        if (!exchange(query, answer)) return false;
+        if (!split_values(rec::field_text(answer), 1)) return fail(ReadoutEnd::BadAnswer, query, 0);
+        rec::copy_text(entries[k_].value, rec::field_text(answer));
+        advance(1);
+        ui::delay(settings::LOOP_PAUSE);
+    }
+    return true;
+}
+
+bool Reader::records_in_chunks() {
+    auto entries = settings::dl_readout.dl_data();
+    for (std::int32_t chunk = result_.requested / RECORDS_PER_REQUEST; chunk > 0; --chunk) {
+        std::string query = request("DV? %d,%d", choice_.block, next_);
+        char answer[ZK7416_ANSWER_SIZE];
+        bool answered = exchange(query, answer);
+        if (result_.end == ReadoutEnd::Cancelled) return false;
+        ui::delay(settings::LOOP_PAUSE);
+        if (!answered) return false;
+        auto records = split_records(rec::field_text(answer), RECORDS_PER_REQUEST);
+        if (!records) return fail(ReadoutEnd::BadAnswer, query, 0);
+        for (int i = 0; i < RECORDS_PER_REQUEST; ++i) {
+            settings::DlEntry& entry = entries[k_ + i];
+            const StoredRecord& record = (*records)[i];
+            rec::copy_text(entry.value, record.value);
+            rec::copy_text(entry.date, record.date);
+            rec::copy_text(entry.time, record.time);
+        }
+        advance(RECORDS_PER_REQUEST);
+    }
+    return true;
+}
+
+bool Reader::single_records() {
+    auto entries = settings::dl_readout.dl_data();
+    while (next_ <= choice_.last_index) {
+        std::string query = request("dat:data:all? %d,%d", choice_.block, next_);
+        if (!may_go_on()) return false;
+        char value[ZK7416_VALUE_SIZE] = {};
+        char date[ZK7416_DATE_SIZE] = {};
+        char time[ZK7416_TIME_SIZE] = {};
+        std::int32_t status = zk7416_datalogger_read_block(settings::tarvolux, choice_.block, next_,
+                                                           value, date, time);
+        if (status != 0) return fail(end_after(status), query, status);
+        // The driver leaves the date and time empty when the record lacks their fields.
+        if (!value[0] || !date[0] || !time[0]) return fail(ReadoutEnd::BadAnswer, query, 0);
+        settings::DlEntry& entry = entries[k_];
+        rec::copy_text(entry.value, rec::field_text(value));
+        rec::copy_text(entry.date, rec::field_text(date));
+        rec::copy_text(entry.time, rec::field_text(time));
+        advance(1);
+        ui::delay(settings::LOOP_PAUSE);
+    }
+    return true;
+}
+
+void Reader::remember_source() {
+    settings::ReadoutSource source;
+    source.block = choice_.block;
+    source.name = std::string(rec::field_text(rec::datalog.block_name[choice_.block]));
+    source.values_only = choice_.values_only;
+    source.with_statistics = statistics_read_;
+    source.statistics_empty = statistics_read_ && statistics_.empty;
+    if (statistics_read_) {
+        for (std::size_t i = 0; i < 4; ++i)
+            source.statistics[i] = settings::utf8_to_latin1(statistics_.shown[i]);
+        // An empty block has no figures; the last ones stay, but nothing draws them.
+        if (statistics_.read()) {
+            settings::dblmin = statistics_.ohms[0];
+            settings::dblmax = statistics_.ohms[1];
+            settings::dblavg = statistics_.ohms[2];
+            settings::dbldev = statistics_.ohms[3];
+        }
+    }
+    settings::dl_readout.set_source(std::move(source));
+}
+
+}  // namespace
+
+void prepare_for_display(bool values_only) {
+    auto entries = settings::dl_readout.dl_data();
+    auto ohms = settings::dl_readout.dl_num_value();
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        settings::DlEntry& entry = entries[k];
+        float value = settings::format_for_display(entry.value);
+        // An overload (">>>") has no resistance; a gap shows it better than 0 ohms.
+        bool resistance = rec::field_text(entry.value).find("Ohm") != std::string_view::npos;
+        ohms[k] = resistance ? value : std::numeric_limits<float>::quiet_NaN();
+        if (values_only) continue;
+        std::string date(rec::field_text(entry.date));
+        widen_year(date);
+        rec::copy_text(entry.date, date);
+    }
+}
+
+ReadoutResult read_stored_values(const ReadoutChoice& choice, ReadoutProgress& progress) {
+    return Reader(choice, progress).run();
+}
+
+}  // namespace datalog
+
+namespace datalog {
+
+std::string readout_end_text(const ReadoutResult& result) {
+    std::string how_many = "Es wurden " + std::to_string(result.read) + " von " +
+                           std::to_string(result.requested) + " Werten gelesen.";
+    switch (result.end) {
+        case ReadoutEnd::Cancelled:
+            return "Das Auslesen wurde abgebrochen.\n\n" + how_many;
+        case ReadoutEnd::ConnectionLost:
+            return settings::connection_lost_text("Datalogger auslesen, " + result.failed_request,
+                                                  result.status) +
+                   "\n\n" + how_many;
+        case ReadoutEnd::BadAnswer:
+            return "Das Gerät hat auf \"" + result.failed_request +
+                   "\" keine gültige Antwort gegeben" +
+                   (result.status != 0 ? " (Fehler " + std::to_string(result.status) + ")" : "") +
+                   ".\nDas Auslesen wurde beendet.\n\n" + how_many;
+        case ReadoutEnd::NoBlock:
+            return "Es ist kein gültiger Datalogger-Block gewählt.";
+        case ReadoutEnd::Complete:
+        case ReadoutEnd::NoMemory:
+            break;
+    }
+    return {};
+}
+
+int read_data_logger(ReadoutProgress& progress) {
+    ReadoutChoice choice;
+    choice.block = rec::datalog.active_block;
+    choice.first_index = rec::upload.first_index;
+    choice.last_index = rec::upload.last_index;
+    choice.values_only = rec::upload.values_only == 1;
+    choice.with_statistics = rec::upload.with_statistics == 1;
+    ReadoutResult result = read_stored_values(choice, progress);
+    std::string text = readout_end_text(result);
+    if (!text.empty())
+        ui::message_box(result.end == ReadoutEnd::Cancelled ? "Meldung :" : "Fehler-Meldung :",
+                        text);
+    switch (result.end) {
+        case ReadoutEnd::Complete:
+            return 1;
+        case ReadoutEnd::NoMemory:
+        case ReadoutEnd::NoBlock:
+            return -1;
+        default:
+            return 0;
+    }
+}
+
+std::vector<std::string> statistics_lines() {
+    std::vector<std::string> lines;
+    const settings::ReadoutSource& source = settings::dl_readout.source();
+    if (!source.with_statistics) return lines;
+    for (std::size_t i = 0; i < 4; ++i)
+        lines.push_back(std::string("Statistik ") + STATISTICS_LABELS[i] + "   " +
+                        settings::latin1_to_utf8(source.statistics[i]));
+    return lines;
+}
+
+double transfer_time_estimate(std::int32_t count, bool values_only, bool read_all) {
+    if (count <= 0) return 0.0;
+    double per_request = 120.0 * settings::pc_speed_factor * (read_all ? 0.7 : 1.0);
+    std::int32_t requests = count / (values_only ? VALUES_PER_REQUEST : RECORDS_PER_REQUEST);
+    return requests * per_request;
+}
+
+}  // namespace datalog

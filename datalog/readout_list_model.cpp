@@ -1,0 +1,78 @@
+#include "datalog/readout_list_model.h"
+
+#include "datalog/readout.h"
+#include "settings/readout_buffers.h"
+#include "settings/text_field.h"
+
+namespace datalog {
+
+namespace {
+
+enum Column { NUMBER, VALUE, DATE, TIME };
+
+}  // namespace
+
+void ReadoutListModel::show_readout() {
+    beginResetModel();
+    const settings::DatalogReadout& readout = settings::dl_readout;
+    statistics_.clear();
+    for (const std::string& line : statistics_lines()) statistics_ << QString::fromStdString(line);
+    values_ = readout.dl_buffers_allocated() ? readout.dl_mem_counts() : 0;
+    first_value_ = readout.first_value();
+    with_date_ = !readout.source().values_only;
+    endResetModel();
+}
+
+void ReadoutListModel::clear() {
+    beginResetModel();
+    statistics_.clear();
+    values_ = 0;
+    endResetModel();
+}
+
+int ReadoutListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : statistics_rows() + values_;
+}
+
+int ReadoutListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : (with_date_ ? 4 : 2);
+}
+
+QVariant ReadoutListModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid()) return {};
+    const int row = index.row();
+    if (row < statistics_rows()) return index.column() == 0 ? statistics_[row] : QVariant();
+    const int k = row - statistics_rows();
+    // The buffers are the read-out's; a row beyond what they hold now shows nothing.
+    if (k >= values_ || k >= settings::dl_readout.dl_mem_counts()) return {};
+    const settings::DlEntry& entry = settings::dl_readout.dl_data()[static_cast<std::size_t>(k)];
+    switch (index.column()) {
+        case NUMBER:
+            return first_value_ + k;
+        case VALUE:
+            return QString::fromLatin1(rec::field_text(entry.value));
+        case DATE:
+            return QString::fromLatin1(rec::field_text(entry.date));
+        case TIME:
+            return QString::fromLatin1(rec::field_text(entry.time));
+        default:
+            return {};
+    }
+}
+
+QVariant ReadoutListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
+    static const char* const captions[] = {"Nr.", "Wert", "Datum", "Uhrzeit"};
+    return section >= 0 && section < 4 ? QString::fromUtf8(captions[section]) : QVariant();
+}
+
+QString ReadoutListModel::line(int row) const {
+    QStringList fields;
+    for (int column = 0; column < columnCount(); ++column) {
+        QVariant value = data(index(row, column));
+        if (value.isValid()) fields << value.toString();
+    }
+    return fields.join('\t');
+}
+
+}  // namespace datalog

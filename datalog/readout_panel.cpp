@@ -1,0 +1,277 @@
+#include "datalog/readout_panel.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QHeaderView>
+
+#include "datalog/graph_panel.h"
+#include "datalog/readout.h"
+#include "datalog/readout_list_model.h"
+#include "driver/zk7416.h"
+#include "export/ascii_export_panel.h"
+#include "settings/datalog_blocks.h"
+#include "settings/instrument_handle.h"
+#include "settings/readout_buffers.h"
+#include "settings/records.h"
+#include "settings/text_field.h"
+#include "settings/transfer_run.h"
+#include "ui/qt/panel_setup.h"
+#include "ui/ui.h"
+#include "ui_datalog_readout.h"
+
+namespace datalog {
+
+namespace {
+
+constexpr const char* RANGE_REFUSED = "Auswahl nicht zulässig \n'von' muss keiner sein als 'bis'";
+
+class ReadoutPanel : public QDialog, private ReadoutProgress {
+  public:
+    explicit ReadoutPanel(QWidget* parent);
+    int run();
+
+    // The close button, the close box and Escape: while reading they stop the
+    // read-out, otherwise they close the panel.
+    void reject() override;
+
+  private:
+    // The read-out's progress: the bar, the "Abbrechen" button, and the operator's
+    // input while it runs (the other controls rest meanwhile).
+    void started(std::int32_t first_index, std::int32_t last_index) override;
+    void advanced(std::int32_t next_index) override;
+    bool cancel_requested() override;
+    void finished() override;
+
+    void fill_block_selector();
+    void caluculate_transfer_time();
+    void show_range();
+    void show_counts();
+    void block_chosen();
+    bool take_range();
+    void read_pressed();
+    void set_results_enabled(bool enabled);
+    void set_controls_enabled(bool enabled);
+
+    Ui::ReadoutDialog form_;
+    ReadoutListModel model_;
+    bool reading_ = false;
+    bool cancel_ = false;
+    std::int32_t first_index_ = 0;
+};
+
+ReadoutPanel::ReadoutPanel(QWidget* parent) : QDialog(parent) {
+    form_.setupUi(this);
+    Ui::ReadoutDialog& f = form_;
+    f.valueList->setModel(&model_);
+    f.valueList->header()->setStretchLastSection(true);
+
+    connect(f.blockSelector, &QComboBox::activated, this, [this] { block_chosen(); });
+    connect(f.readAllSwitch, &QCheckBox::clicked, this, [this] {
+        rec::upload.read_all = form_.readAllSwitch->isChecked() ? 1 : 0;
+        caluculate_transfer_time();
+        show_range();
+    });
+    auto range_edited = [this] {
+        if (take_range()) caluculate_transfer_time();
+    };
+    connect(f.fromSpin, &QSpinBox::editingFinished, this, range_edited);
+    connect(f.toSpin, &QSpinBox::editingFinished, this, range_edited);
+    connect(f.valuesOnlySwitch, &QCheckBox::clicked, this, range_edited);
+    connect(f.graphButton, &QPushButton::clicked, this, [this] { show_graphic(this); });
+    connect(f.exportButton, &QPushButton::clicked, this,
+            [this] { exporting::run_ascii_export_panel(this); });
+    connect(f.readButton, &QPushButton::clicked, this, [this] { read_pressed(); });
+    connect(f.cancelButton, &QPushButton::clicked, this, [this] { cancel_ = true; });
+    connect(f.closeButton, &QPushButton::clicked, this, &ReadoutPanel::reject);
+    ui::prepare_panel(*this);
+}
+
+int ReadoutPanel::run() {
+    Ui::ReadoutDialog& f = form_;
+    {
+        const QSignalBlocker blockers[] = {QSignalBlocker(f.readAllSwitch),
+                                           QSignalBlocker(f.valuesOnlySwitch),
+                                           QSignalBlocker(f.statisticsSwitch)};
+        f.readAllSwitch->setChecked(rec::upload.read_all == 1);
+        f.valuesOnlySwitch->setChecked(rec::upload.values_only == 1);
+        f.statisticsSwitch->setChecked(rec::upload.with_statistics == 1);
+    }
+    fill_block_selector();
+    caluculate_transfer_time();
+    show_counts();
+    f.progressBar->hide();
+    f.cancelButton->hide();
+    set_results_enabled(false);
+    show_range();
+    return exec();
+}
+
+void ReadoutPanel::fill_block_selector() {
+    QSignalBlocker blocker(form_.blockSelector);
+    form_.blockSelector->clear();
+    for (int block = 0; block < rec::DATALOG_BLOCKS; ++block)
+        form_.blockSelector->addItem(
+            QString::number(block) + ", " +
+            QString::fromStdString(rec::field_text_utf8(rec::datalog.block_name[block])));
+    const int active = rec::datalog.active_block;
+    form_.blockSelector->setCurrentIndex(settings::valid_block(active) ? active : -1);
+}
+
+// The fill text, and the read button and the estimate, which need stored values.
+void ReadoutPanel::show_counts() {
+    form_.fillText->setText(QString::fromStdString(rec::field_text_utf8(rec::datalog.count_text)));
+    const bool values = rec::datalog.value_count > 0;
+    form_.readButton->setEnabled(values);
+    form_.estimate->setEnabled(values);
+}
+
+void ReadoutPanel::caluculate_transfer_time() {
+    rec::upload.read_all = form_.readAllSwitch->isChecked() ? 1 : 0;
+    rec::upload.values_only = form_.valuesOnlySwitch->isChecked() ? 1 : 0;
+    const bool read_all = rec::upload.read_all == 1;
+    const std::int32_t count =
+        read_all ? rec::datalog.value_count : rec::upload.last_index - rec::upload.first_index + 1;
+    const double seconds = transfer_time_estimate(count, rec::upload.values_only == 1, read_all);
+    form_.estimate->setText(QString::number(seconds, 'f', 1));
+}
+
+void ReadoutPanel::show_range() {
+    Ui::ReadoutDialog& f = form_;
+    const bool range = rec::upload.read_all == 0;
+    if (range) {
+        const int highest = std::max<int>(1, rec::datalog.value_count);
+        const QSignalBlocker blockers[] = {QSignalBlocker(f.fromSpin), QSignalBlocker(f.toSpin)};
+        f.fromSpin->setRange(1, highest);
+        f.toSpin->setRange(1, highest);
+        f.fromSpin->setValue(rec::upload.first_index);
+        f.toSpin->setValue(rec::upload.last_index);
+    }
+    for (QWidget* w : {static_cast<QWidget*>(f.fromLabel), static_cast<QWidget*>(f.fromSpin),
+                       static_cast<QWidget*>(f.toLabel), static_cast<QWidget*>(f.toSpin)})
+        w->setVisible(range);
+}
+
+void ReadoutPanel::block_chosen() {
+    const int block = form_.blockSelector->currentIndex();
+    if (settings::valid_block(block) && block != rec::datalog.active_block) {
+        rec::datalog.active_block = block;
+        // What was read belongs to the block before; it is not offered for this one.
+        set_results_enabled(false);
+        std::string command = "DAT:SEL:BLOC " + std::to_string(block);
+        std::int32_t status = zk7416_send_scpi(settings::tarvolux, command.c_str());
+        if (settings::is_transport_error(status))
+            settings::report_connection_lost("Datalogger-Block wählen", status);
+        ui::delay(settings::STEP_PAUSE);
+        settings::get_counts();
+        show_counts();
+        caluculate_transfer_time();
+    }
+    show_range();
+}
+
+// The from and to controls into the record; false (and the operator told) when "to"
+// lies before "from".
+bool ReadoutPanel::take_range() {
+    const int from = form_.fromSpin->value();
+    const int to = form_.toSpin->value();
+    if (to < from) {
+        ui::message_box("Fehler-Meldung :", RANGE_REFUSED);
+        return false;
+    }
+    rec::upload.first_index = from;
+    rec::upload.last_index = to;
+    return true;
+}
+
+void ReadoutPanel::read_pressed() {
+    Ui::ReadoutDialog& f = form_;
+    rec::upload.read_all = f.readAllSwitch->isChecked() ? 1 : 0;
+    if (rec::upload.read_all == 1) {
+        rec::upload.first_index = 1;
+        rec::upload.last_index = rec::datalog.value_count;
+    } else if (!take_range()) {
+        return;
+    }
+    rec::upload.values_only = f.valuesOnlySwitch->isChecked() ? 1 : 0;
+    rec::upload.with_statistics = f.statisticsSwitch->isChecked() ? 1 : 0;
+
+    set_results_enabled(false);
+    model_.clear();
+    ui::process_events();
+    read_data_logger(*this);
+    model_.show_readout();
+    for (int row = 0; row < model_.statistics_rows(); ++row)
+        f.valueList->setFirstColumnSpanned(row, {}, true);
+    const settings::DatalogReadout& readout = settings::dl_readout;
+    set_results_enabled(readout.dl_buffers_allocated() && readout.dl_mem_counts() > 0);
+}
+
+void ReadoutPanel::set_results_enabled(bool enabled) {
+    form_.graphButton->setEnabled(enabled);
+    form_.exportButton->setEnabled(enabled);
+}
+
+void ReadoutPanel::set_controls_enabled(bool enabled) {
+    Ui::ReadoutDialog& f = form_;
+    for (QWidget* w :
+         {static_cast<QWidget*>(f.blockSelector), static_cast<QWidget*>(f.readAllSwitch),
+          static_cast<QWidget*>(f.fromSpin), static_cast<QWidget*>(f.toSpin),
+          static_cast<QWidget*>(f.valuesOnlySwitch), static_cast<QWidget*>(f.statisticsSwitch),
+          static_cast<QWidget*>(f.readButton), static_cast<QWidget*>(f.closeButton),
+          static_cast<QWidget*>(f.valueList)})
+        w->setEnabled(enabled);
+}
+
+void ReadoutPanel::started(std::int32_t first_index, std::int32_t last_index) {
+    reading_ = true;
+    cancel_ = false;
+    set_controls_enabled(false);
+    // Counted in values read: "1200 von 20000".
+    first_index_ = first_index;
+    form_.progressBar->setRange(0, std::max(0, last_index - first_index + 1));
+    form_.progressBar->setValue(0);
+    form_.progressBar->show();
+    form_.cancelButton->show();
+    form_.cancelButton->setFocus();
+}
+
+void ReadoutPanel::advanced(std::int32_t next_index) {
+    form_.progressBar->setValue(std::min(next_index - first_index_, form_.progressBar->maximum()));
+    QCoreApplication::processEvents();
+}
+
+bool ReadoutPanel::cancel_requested() {
+    // The one place the operator's input is taken during a read-out: only the
+    // "Abbrechen" button (and Escape or the close box, which mean the same) is live.
+    QCoreApplication::processEvents();
+    return cancel_;
+}
+
+void ReadoutPanel::finished() {
+    reading_ = false;
+    form_.progressBar->hide();
+    form_.cancelButton->hide();
+    set_controls_enabled(true);
+    show_counts();
+}
+
+void ReadoutPanel::reject() {
+    if (reading_) {
+        cancel_ = true;
+        return;
+    }
+    model_.clear();
+    settings::dl_readout.release();
+    QDialog::reject();
+}
+
+}  // namespace
+
+int upload_menue(QWidget* parent) {
+    settings::get_counts();
+    ReadoutPanel panel(ui::dialog_parent(parent));
+    panel.run();
+    return 0;
+}
+
+}  // namespace datalog
