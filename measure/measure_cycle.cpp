@@ -211,7 +211,7 @@ void CB_TimerInterrupt(CycleView& view) {
 
     Reading reading = interpret_reading(r, answer, rec::measurement_configuration.display_mode);
     if (reading.kind == Reading::Kind::NoValue) return;
-    view.show_value(reading.text);
+    view.show_reading(reading);
     if (reading.kind == Reading::Kind::Error) {
         if (rec::measurement_configuration.load == 1) end_by_itself(view);
         return;
