@@ -28,7 +28,7 @@ using Transport = driver_test::Transport;
 // One simulated instrument, reachable by the driver until it is destroyed.
 class Bench {
   public:
-    Bench(Transport transport, tarvolux::sim::InstrumentOptions options = {});
+    explicit Bench(Transport transport, tarvolux::sim::InstrumentOptions options = {});
     ~Bench();
 
     tarvolux::sim::Instrument& instrument() { return *instrument_; }
