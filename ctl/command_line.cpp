@@ -161,6 +161,8 @@ struct Parser {
                         (out.arguments.size() < out.subcommand->argument_count
                              ? "Argument fehlt (" + out.subcommand->arguments + ")"
                              : "zu viele Argumente"));
+        if (out.subcommand->check && !out.subcommand->check(out.arguments, out.values, error))
+            return false;
         return true;
     }
 };
@@ -202,6 +204,25 @@ void help_entry(std::ostringstream& text, std::size_t indent, const std::string&
         line_empty = false;
     }
     text << '\n';
+}
+
+// `text` in lines of at most LINE_WIDTH characters (a longer word stands alone).
+void paragraph(std::ostringstream& out, const std::string& text) {
+    constexpr std::size_t LINE_WIDTH = 79;
+    std::size_t column = 0;
+    for (const std::string& word : words(text)) {
+        if (column > 0 && column + 1 + width(word) > LINE_WIDTH) {
+            out << '\n';
+            column = 0;
+        }
+        if (column > 0) {
+            out << ' ';
+            ++column;
+        }
+        out << word;
+        column += width(word);
+    }
+    out << '\n';
 }
 
 void list_options(std::ostringstream& text, const std::vector<OptionSpec>& options,
@@ -253,8 +274,8 @@ std::string usage(const Subcommand& command) {
     std::ostringstream text;
     text << "Aufruf: ohm7416ctl [Schnittstelle] [--home VERZEICHNIS] " << command.name
          << (command.arguments.empty() ? "" : " " + command.arguments)
-         << (command.options.empty() ? "" : " [OPTIONEN]") << "\n\n"
-         << command.summary << '\n';
+         << (command.options.empty() ? "" : " [OPTIONEN]") << "\n\n";
+    paragraph(text, command.summary);
     if (!command.options.empty()) {
         text << "\nOptionen:\n";
         list_options(text, command.options, 2);

@@ -44,6 +44,10 @@ struct Subcommand {
     std::vector<OptionSpec> options;
     // 0 on success; otherwise the operator has been told why (one message).
     int (*run)(Invocation& invocation);
+    // Checks what the command line gives beyond the number of arguments (nullptr: no
+    // more to check). False with a German one-line `error`: a wrong command line.
+    bool (*check)(const std::vector<std::string>& arguments,
+                  const std::map<std::string, std::string>& values, std::string& error) = nullptr;
 };
 
 // Every subcommand, in the order the help lists them.

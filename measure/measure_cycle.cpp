@@ -230,7 +230,7 @@ void CB_TimerInterrupt(CycleView& view) {
 
     Reading reading = interpret_reading(r, answer, rec::measurement_configuration.display_mode);
     if (reading.kind == Reading::Kind::NoValue) return;
-    view.show_value(reading.text);
+    view.show_reading(reading);
     if (reading.kind == Reading::Kind::Error) {
         if (line_lost(r))
             end_without_line(view, r);

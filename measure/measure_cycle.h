@@ -14,6 +14,7 @@
 #include <string>
 
 #include "measure/graph_axis.h"
+#include "measure/reading.h"
 
 namespace measure {
 
@@ -43,6 +44,9 @@ class CycleView {
     virtual ~CycleView() = default;
 
     virtual void show_value(const std::string& text) = 0;
+    // What a tick brought (a value, the reference measurement or an error code). A view
+    // that only displays it shows its text; a console also needs to tell them apart.
+    virtual void show_reading(const Reading& reading) { show_value(reading.text); }
     virtual void show_temperature(double celsius) = 0;
     virtual void set_start_switch(bool on) = 0;
     virtual void set_lamp(bool lit) = 0;

@@ -35,6 +35,7 @@ Reading interpret_reading(std::int32_t status, const std::string& answer, int di
     if (status != 0) {
         reading.kind = Reading::Kind::Error;
         reading.text = error_text(status);
+        reading.status = status;
         return reading;
     }
     // The driver reports some polls that brought nothing with status 0 and the answer

@@ -22,6 +22,7 @@ struct Reading {
     std::optional<double> ohms;  // a measured resistance: display mode 0, neither an
                                  // overload nor the reference measurement
     bool reference = false;      // "Ref.Mess.": the instrument measures its reference
+    std::int32_t status = 0;     // the driver's code of an Error
 };
 
 // The display text of a driver code: the eight causes of a questionable measurement

@@ -28,8 +28,9 @@ void fresh_process_state() {
 
 }  // namespace
 
-Bench::Bench(Transport transport)
-    : transport_(transport), instrument_(std::make_shared<tarvolux::sim::Instrument>()) {
+Bench::Bench(Transport transport, tarvolux::sim::InstrumentOptions options)
+    : transport_(transport),
+      instrument_(std::make_shared<tarvolux::sim::Instrument>(std::move(options))) {
     if (transport == Transport::Rs232) {
         door_ = std::make_unique<tarvolux::sim::SerialDoor>(instrument_);
         door_->start();
@@ -106,7 +107,7 @@ void CtlTest::TearDown() {
 }
 
 CtlResult CtlTest::ctl(std::vector<std::string> args, const std::function<void(Bench&)>& prepare) {
-    Bench bench(transport());
+    Bench bench(transport(), instrument_options);
     if (prepare) prepare(bench);
     bench.instrument().clear_logs();
     fresh_process_state();
@@ -123,7 +124,17 @@ CtlResult CtlTest::ctl(std::vector<std::string> args, const std::function<void(B
 std::vector<std::string> CtlTest::program(const char* action,
                                           const std::function<void(ui::ScriptedBackend&)>& answer,
                                           const std::function<void(Bench&)>& prepare) {
-    Bench bench(transport());
+    return drive_program(
+        [&](app::MainWindow& window, ui::ScriptedBackend& popups, Bench&) {
+            if (answer) answer(popups);
+            if (action) window.action(action)->trigger();
+        },
+        prepare);
+}
+
+std::vector<std::string> CtlTest::drive_program(const Drive& drive,
+                                                const std::function<void(Bench&)>& prepare) {
+    Bench bench(transport(), instrument_options);
     if (prepare) prepare(bench);
     bench.instrument().clear_logs();
     fresh_process_state();
@@ -137,8 +148,7 @@ std::vector<std::string> CtlTest::program(const char* action,
     {
         app::Program program;
         EXPECT_TRUE(program.start(command_line, "", folder.file("user")));
-        if (answer) answer(popups);
-        if (action && program.window()) program.window()->action(action)->trigger();
+        if (program.window()) drive(*program.window(), popups, bench);
         program.shutdown();
     }
     EXPECT_EQ(popups.pending_answers(), 0u) << "every scripted answer was asked for";

@@ -17,6 +17,10 @@
 #include "tests/settings/test_files.h"
 #include "ui/scripted_backend.h"
 
+namespace app {
+class MainWindow;
+}
+
 namespace ctl_test {
 
 using Transport = driver_test::Transport;
@@ -24,7 +28,7 @@ using Transport = driver_test::Transport;
 // One simulated instrument, reachable by the driver until it is destroyed.
 class Bench {
   public:
-    explicit Bench(Transport transport);
+    explicit Bench(Transport transport, tarvolux::sim::InstrumentOptions options = {});
     ~Bench();
 
     tarvolux::sim::Instrument& instrument() { return *instrument_; }
@@ -67,12 +71,18 @@ class CtlTest : public ::testing::TestWithParam<Transport> {
     std::vector<std::string> program(const char* action,
                                      const std::function<void(ui::ScriptedBackend&)>& answer,
                                      const std::function<void(Bench&)>& prepare = {});
+    // The same, with `drive` working the program's window after its start-up.
+    using Drive = std::function<void(app::MainWindow&, ui::ScriptedBackend&, Bench&)>;
+    std::vector<std::string> drive_program(const Drive& drive,
+                                           const std::function<void(Bench&)>& prepare = {});
 
     Transport transport() const { return GetParam(); }
     std::string file(const std::string& name) const { return folder.file(name); }
 
     ScratchFolder folder;
     std::filesystem::path home;
+    // How the benches of both tools are built (their clock, for one).
+    tarvolux::sim::InstrumentOptions instrument_options;
 };
 
 #define CTL_THROUGH_BOTH_DOORS(Suite)                                                       \

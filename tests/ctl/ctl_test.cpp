@@ -203,6 +203,13 @@ TEST(CtlCommandLine, MistakesAreUsageErrorsThatSendNothing) {
              {"--simulate=usb", "info"},
              {"--port", "eins", "info"},
              {"--simulate", "info", "--datalogger"},
+             {"--simulate", "measure"},
+             {"--simulate", "measure", "0"},
+             {"--simulate", "measure", "drei"},
+             {"--simulate", "measure", "3", "--format", "tabelle.for"},
+             {"--simulate", "measure", "3", "--comment", "ohne Datei"},
+             {"--simulate", "measure", "3", "--export", ""},
+             {"--simulate", "measure", "3", "--timeout", "0"},
          }) {
         std::ostringstream out, err;
         ctl::Environment environment{out, err, "", "", false, false};
@@ -218,9 +225,16 @@ TEST(CtlCommandLine, HelpStatesEveryCommandAndTheDefaultOfEveryQuestion) {
     std::ostringstream out, err;
     ctl::Environment environment{out, err, "", "", false, false};
     EXPECT_EQ(ctl::run({"--help"}, environment), 0);
-    for (const char* text : {"info", "save-config DATEI", "load-config DATEI", "backup DATEI",
-                             "restore DATEI", "--datalogger", "Vorgabe: nicht übertragen"})
-        EXPECT_NE(out.str().find(text), std::string::npos) << text;
+    // The help is wrapped to the terminal: read it as one line.
+    std::string help;
+    std::istringstream words(out.str());
+    for (std::string word; words >> word;) help += word + ' ';
+    for (const char* text :
+         {"info", "save-config DATEI", "load-config DATEI", "backup DATEI", "restore DATEI",
+          "--datalogger", "Vorgabe: nicht übertragen", "measure N", "Einzelmessung",
+          "--export DATEI", "--format NAME", "Vorgabe: der erste Typ der Liste", "--comment TEXT",
+          "Vorgabe: leer", "--timeout SEKUNDEN", "Vorgabe: 30"})
+        EXPECT_NE(help.find(text), std::string::npos) << text;
 
     std::ostringstream one;
     ctl::Environment command{one, err, "", "", false, false};

@@ -1,0 +1,67 @@
+#include "ctl/export_choice.h"
+
+#include "export/ascii_exp.h"
+#include "export/export_types.h"
+#include "settings/latin1.h"
+#include "settings/text_field.h"
+#include "ui/ui.h"
+
+namespace ctl {
+namespace {
+
+char ascii_lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool same_name(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (ascii_lower(a[i]) != ascii_lower(b[i])) return false;
+    return true;
+}
+
+std::string type_name(int index) {
+    return settings::latin1_to_utf8(
+        rec::field_text(exporting::export_types[index].export_type_name));
+}
+
+std::string type_file(int index) {
+    return std::string(rec::field_text(exporting::export_types[index].export_type_file));
+}
+
+int find_type(const std::string& name) {
+    using exporting::export_type_last;
+    if (name.empty()) return export_type_last >= 0 ? 0 : -1;
+    for (int i = 0; i <= export_type_last; ++i)
+        if (same_name(type_name(i), name) || type_file(i) == name) return i;
+    return -1;
+}
+
+std::string listed_types() {
+    std::string list;
+    for (int i = 0; i <= exporting::export_type_last; ++i)
+        list += (i ? ", " : "") + type_name(i) + " (" + type_file(i) + ")";
+    return list.empty() ? "keine" : list;
+}
+
+}  // namespace
+
+bool choose_export_format(const std::string& name, std::string& format_file) {
+    if (exporting::get_export_types() != 1) return false;
+    int index = find_type(name);
+    if (index < 0) {
+        ui::message_box("Fehler-Meldung :", (name.empty() ? std::string("Kein Export Typ")
+                                                          : "Unbekannter Export Typ : " + name) +
+                                                "\nExport Typen in export.exp: " + listed_types());
+        return false;
+    }
+    // The format is read now as well, so a type whose format file is missing sends
+    // nothing to the instrument.
+    exporting::AsciiExp format{};
+    rec::copy_text(format.format_file, type_file(index));
+    if (exporting::load_export_para(format) != 1) return false;
+    format_file = type_file(index);
+    return true;
+}
+
+}  // namespace ctl
