@@ -4,6 +4,7 @@
 
 #include "settings/records.h"
 #include "app/record_text.h"
+#include "ui/qt/panel_setup.h"
 #include "ui_device_info.h"
 #include "ui_program_info.h"
 
@@ -14,8 +15,7 @@ namespace {
 template <typename Form>
 void prepare(QDialog& dialog, Form& form) {
     form.setupUi(&dialog);
-    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint);
+    ui::prepare_panel(dialog);
     QObject::connect(form.okButton, &QPushButton::clicked, &dialog, &QDialog::accept);
 }
 

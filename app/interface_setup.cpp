@@ -15,6 +15,7 @@
 #include "settings/instrument_handle.h"
 #include "settings/project_dir.h"
 #include "settings/records.h"
+#include "ui/qt/panel_setup.h"
 #include "ui/ui.h"
 #include "ui_gpib_setup.h"
 #include "ui_serial_setup.h"
@@ -26,16 +27,6 @@ constexpr int kBaudRates[] = {1200, 2400, 4800, 9600, 19200, 38400};
 
 settings::SerialPortMap port_map;
 bool simulation_active = false;
-
-QWidget* dialog_parent() {
-    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
-    return main_panel();
-}
-
-void fixed_window(QDialog& dialog) {
-    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint);
-}
 
 void check_interface(int interface) {
     if (MainWindow* window = main_panel()) window->set_interface_check_marks(interface);
@@ -152,8 +143,8 @@ int setup() {
 }
 
 int serial_setup() {
-    QDialog dialog(dialog_parent());
-    fixed_window(dialog);
+    QDialog dialog(ui::dialog_parent(main_panel()));
+    ui::fix_window(dialog);
     SerialSetupForm controls(dialog);
 
     QObject::connect(controls.form().okButton, &QPushButton::clicked, &dialog, [&] {
@@ -183,8 +174,8 @@ int serial_setup() {
 }
 
 int gpib_setup() {
-    QDialog dialog(dialog_parent());
-    fixed_window(dialog);
+    QDialog dialog(ui::dialog_parent(main_panel()));
+    ui::fix_window(dialog);
     Ui::GpibSetupDialog form;
     form.setupUi(&dialog);
     form.addressSpin->setValue(rec::com.gpib_address);

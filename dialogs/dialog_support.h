@@ -8,6 +8,9 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "ui/qt/panel_setup.h"
+#include "ui/qt/record_controls.h"
+
 class QAbstractButton;
 class QComboBox;
 class QDialog;
@@ -17,11 +20,10 @@ class QWidget;
 
 namespace dialogs {
 
-// The window a dialog is modal to: the modal dialog open now, else the active window.
-QWidget* dialog_parent();
-
-// Title and close box only: no minimise, maximise or system menu.
-void fix_window(QDialog& dialog);
+// The window, and the controls filled from and written back to the records, are
+// those every panel has.
+using ui::dialog_parent;
+using ui::fix_window;
 
 // A record as it was when its dialog opened. Unless the dialog keeps its changes, the
 // record is put back when the snapshot ends: Cancel, Escape and the close box leave
@@ -46,33 +48,19 @@ class RecordSnapshot {
     bool kept_ = false;
 };
 
-void set_visible(std::initializer_list<QWidget*> widgets, bool visible);
-
-// The values the items of a combo box stand for, in item order.
-void set_item_values(QComboBox* combo, std::initializer_list<int> values);
-// Items standing for first, first + 1, ...
-void number_items(QComboBox* combo, int first);
-
-// Showing a record value. No signal fires, so nothing reacts to it; the control
-// remembers what it showed. A value no item stands for selects no item.
-void show_choice(QComboBox* combo, int value);
-void show_flag(QAbstractButton* button, int value);
-void show_number(QSpinBox* spin, int value);
-void show_real(QDoubleSpinBox* spin, double value);
-
-// True when the control no longer shows what it was last given.
-bool edited(const QWidget* control);
-
-// Writing a control back into its field: the field changes only when the operator
-// changed the control, so a value the control cannot show exactly (a double with more
-// digits, a number outside the box's range) survives an OK without edits.
-void store_choice(const QComboBox* combo, std::int32_t& field);
-void store_flag(const QAbstractButton* button, std::int32_t& field);
-void store_number(const QSpinBox* spin, std::int32_t& field);
-void store_real(const QDoubleSpinBox* spin, double& field);
-
-// The value the selected item stands for; `otherwise` when no item is selected.
-int choice(const QComboBox* combo, int otherwise);
+using ui::choice;
+using ui::edited;
+using ui::number_items;
+using ui::set_item_values;
+using ui::set_visible;
+using ui::show_choice;
+using ui::show_flag;
+using ui::show_number;
+using ui::show_real;
+using ui::store_choice;
+using ui::store_flag;
+using ui::store_number;
+using ui::store_real;
 
 // A record's Latin-1 text as a control shows it.
 QString latin1_text(std::string_view field_text);

@@ -14,6 +14,7 @@
 #include "settings/records.h"
 #include "settings/text_field.h"
 #include "ui/callback_scope.h"
+#include "ui/qt/record_controls.h"
 #include "ui/panel_hooks.h"
 #include "ui/ui.h"
 #include "ui_measure_panel.h"
@@ -28,12 +29,6 @@ void send_state(const char* command, int state) {
     char line[48];
     std::snprintf(line, sizeof line, "%s %d", command, state);
     zk7416_send_scpi(tarvolux, line);
-}
-
-// Leaving a spin box without having changed it is no change, even where the record
-// holds more decimals than the box shows.
-bool edited(const QDoubleSpinBox* box) {
-    return box->value() != box->property(FILLED_VALUE).toDouble();
 }
 
 void send_temperature_compensation() {
@@ -191,10 +186,10 @@ void MeasurePanel::on_display_mode() {
 }
 
 void MeasurePanel::on_reference() {
-    if (!edited(ui_->referenceSpin)) return;
+    if (!ui::edited(ui_->referenceSpin)) return;
     ui::CallbackScope scope;
     rec::measurement_configuration.reference = ui_->referenceSpin->value();
-    remember_filled(ui_->referenceSpin);
+    ui::remember_shown(ui_->referenceSpin);
     settings::transmit_meas_config();
 }
 
@@ -234,15 +229,15 @@ void MeasurePanel::on_temperature_compensation() {
 
 void MeasurePanel::on_temperatures() {
     rec::Tempconf& t = rec::tempconf;
-    bool reference_edited = edited(ui_->refTempSpin);
+    bool reference_edited = ui::edited(ui_->refTempSpin);
     // The manual temperature is the operator's only while no sensor measures it.
-    bool manual_edited = t.sensor == 0 && edited(ui_->manualTempSpin);
+    bool manual_edited = t.sensor == 0 && ui::edited(ui_->manualTempSpin);
     if (!reference_edited && !manual_edited) return;
     ui::CallbackScope scope;
     if (reference_edited) t.reference_temp = ui_->refTempSpin->value();
     if (manual_edited) t.manual_temp = ui_->manualTempSpin->value();
-    remember_filled(ui_->refTempSpin);
-    remember_filled(ui_->manualTempSpin);
+    ui::remember_shown(ui_->refTempSpin);
+    ui::remember_shown(ui_->manualTempSpin);
     send_temperature_compensation();
 }
 

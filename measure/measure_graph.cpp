@@ -7,6 +7,7 @@
 #include "settings/project_dir.h"
 #include "settings/records.h"
 #include "ui/callback_scope.h"
+#include "ui/qt/record_controls.h"
 #include "ui/qt/widget_printing.h"
 #include "ui/ui.h"
 #include "ui_measure_panel.h"
@@ -77,10 +78,8 @@ bool MeasurePanel::graph_shown() const {
 }
 
 void MeasurePanel::set_axis_fields(double low, double high) {
-    ui_->axisLowSpin->setValue(low);
-    ui_->axisHighSpin->setValue(high);
-    remember_filled(ui_->axisLowSpin);
-    remember_filled(ui_->axisHighSpin);
+    ui::show_real(ui_->axisLowSpin, low);
+    ui::show_real(ui_->axisHighSpin, high);
 }
 
 void MeasurePanel::set_graph_axis(const Axis& axis) {

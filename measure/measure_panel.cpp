@@ -12,6 +12,7 @@
 #include "ui/callback_scope.h"
 #include "ui/panel_hooks.h"
 #include "ui/qt/accessible_names.h"
+#include "ui/qt/record_controls.h"
 #include "ui_measure_panel.h"
 
 namespace measure {
@@ -50,16 +51,7 @@ void light(QLabel* lamp, bool lit, const QString& lit_text, const QString& dark_
                                              "4px; padding: 3px;"));
 }
 
-void fill(QDoubleSpinBox* box, double value) {
-    box->setValue(value);
-    remember_filled(box);
-}
-
 }  // namespace
-
-void remember_filled(QDoubleSpinBox* box) {
-    box->setProperty(FILLED_VALUE, box->value());
-}
 
 MeasurePanel* measure_panel() {
     return open_panel.data();
@@ -186,13 +178,13 @@ int MeasurePanel::UpdateMeasurePanel() {
     select(u.autoLowCombo, m.auto_range_low - 1);
     select(u.autoHighCombo, m.auto_range_high - 1);
     select(u.displayModeCombo, m.display_mode);
-    fill(u.referenceSpin, m.reference);
+    ui::show_real(u.referenceSpin, m.reference);
     show_fill_text();
     u.dataloggerSwitch->setChecked(rec::datalog.state != 0);
     select(u.blockCombo,
            settings::valid_block(rec::datalog.active_block) ? rec::datalog.active_block : -1);
-    fill(u.manualTempSpin, rec::tempconf.manual_temp);
-    fill(u.refTempSpin, rec::tempconf.reference_temp);
+    ui::show_real(u.manualTempSpin, rec::tempconf.manual_temp);
+    ui::show_real(u.refTempSpin, rec::tempconf.reference_temp);
     u.tempCompSwitch->setChecked(rec::tempconf.state != 0);
     int sensor = rec::tempconf.sensor;
     u.sensorDisplay->setText(sensor >= 0 && sensor < 4 ? QString::fromUtf8(SENSOR_NAMES[sensor])

@@ -16,13 +16,7 @@ namespace Ui {
 class MeasurePanel;
 }
 
-class QDoubleSpinBox;
-
 namespace measure {
-
-// The property of a spin box that holds the value it was filled with.
-inline constexpr const char* FILLED_VALUE = "filledValue";
-void remember_filled(QDoubleSpinBox* box);
 
 // 1 while the graph is shown; only then does the tick plot.
 extern int graphic_ctrl_loaded;

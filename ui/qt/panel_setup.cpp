@@ -7,15 +7,19 @@
 
 namespace ui {
 
-void prepare_panel(QWidget& panel) {
+void fix_window(QWidget& panel) {
     panel.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint);
+}
+
+void prepare_panel(QWidget& panel) {
+    fix_window(panel);
     name_controls_for_accessibility(&panel);
 }
 
 QWidget* dialog_parent(QWidget* fallback) {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
-    return fallback;
+    return fallback ? fallback : QApplication::activeWindow();
 }
 
 }  // namespace ui

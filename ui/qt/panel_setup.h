@@ -8,7 +8,11 @@ namespace ui {
 
 void prepare_panel(QWidget& panel);
 
-// The window a new dialog belongs to: the modal one in front, else `fallback`.
-QWidget* dialog_parent(QWidget* fallback);
+// Only the fixed window, for panels that name their controls themselves.
+void fix_window(QWidget& panel);
+
+// The window a new dialog belongs to: the modal one in front, else `fallback`, else the
+// active window.
+QWidget* dialog_parent(QWidget* fallback = nullptr);
 
 }  // namespace ui
