@@ -7,9 +7,8 @@ namespace ctl {
 namespace {
 
 bool to_int(const std::string& text, int& out) {
-    char* end = nullptr;
-    long value = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || value < -100000 || value > 100000) return false;
+    long value = 0;
+    if (!to_count(text, -100000, 100000, value)) return false;
     out = static_cast<int>(value);
     return true;
 }
@@ -234,6 +233,14 @@ void list_options(std::ostringstream& text, const std::vector<OptionSpec>& optio
 }
 
 }  // namespace
+
+bool to_count(const std::string& text, long low, long high, long& out) {
+    char* end = nullptr;
+    long value = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || value < low || value > high) return false;
+    out = value;
+    return true;
+}
 
 bool parse_command_line(const std::vector<std::string>& args, CommandLine& out,
                         std::string& error) {

@@ -35,6 +35,9 @@ struct CommandLine {
 // False with a German one-line `error` for anything the tool cannot run.
 bool parse_command_line(const std::vector<std::string>& args, CommandLine& out, std::string& error);
 
+// A whole decimal number from `low` to `high` (nothing else in `text`) into `out`.
+bool to_count(const std::string& text, long low, long high, long& out);
+
 // The whole help, or that of one command.
 std::string usage();
 std::string usage(const Subcommand& command);

@@ -1,9 +1,11 @@
 #include "ctl/export_choice.h"
 
 #include "export/ascii_exp.h"
+#include "export/export_data.h"
 #include "export/export_types.h"
 #include "settings/latin1.h"
 #include "settings/text_field.h"
+#include "ui/console_backend.h"
 #include "ui/ui.h"
 
 namespace ctl {
@@ -46,6 +48,31 @@ std::string listed_types() {
 
 }  // namespace
 
+OptionSpec format_option() {
+    return {"--format", "NAME",
+            "Export Typ aus format.for/export.exp, mit seinem Namen (z. B. Tabellenkalkulation) "
+            "oder seiner Formatdatei (z. B. tabelle.for) (Vorgabe: der erste Typ der Liste)"};
+}
+
+OptionSpec comment_option() {
+    return {"--comment", "TEXT",
+            "Kommentar im Kopf der Exportdatei, höchstens 100 Zeichen (Vorgabe: leer)"};
+}
+
+bool check_export_options(const std::map<std::string, std::string>& values, std::string& error) {
+    for (const char* needs_file : {"--format", "--comment"}) {
+        if (values.count(needs_file) && !values.count("--export")) {
+            error = std::string("Option ") + needs_file + " nur zusammen mit --export";
+            return false;
+        }
+    }
+    if (values.count("--export") && values.at("--export").empty()) {
+        error = "Option --export: Dateiname fehlt";
+        return false;
+    }
+    return true;
+}
+
 bool choose_export_format(const std::string& name, std::string& format_file) {
     if (exporting::get_export_types() != 1) return false;
     int index = find_type(name);
@@ -62,6 +89,12 @@ bool choose_export_format(const std::string& name, std::string& format_file) {
     if (exporting::load_export_para(format) != 1) return false;
     format_file = type_file(index);
     return true;
+}
+
+int export_as_chosen(Invocation& invocation, const std::string& format_file) {
+    invocation.backend.answer_file(invocation.value("--export"));
+    invocation.backend.answer_prompt("Eingabe Kommentar", invocation.value("--comment"));
+    return exporting::export_data(format_file);
 }
 
 }  // namespace ctl

@@ -2,14 +2,12 @@
 // takes them: its start switch, the ticks of its timer, its stop; with --export the
 // values also go into an export file, as after switching on "Messwerte speichern".
 #include <chrono>
-#include <cstdlib>
 #include <thread>
 
 #include "ctl/console_cycle_view.h"
 #include "ctl/export_choice.h"
 #include "ctl/session.h"
 #include "ctl/subcommand.h"
-#include "export/export_data.h"
 #include "export/export_file.h"
 #include "measure/measure_cycle.h"
 #include "settings/records.h"
@@ -29,14 +27,6 @@ constexpr long DEFAULT_TIMEOUT_SECONDS = 30;
 constexpr long MAX_VALUES = 1000000000;
 constexpr long MAX_TIMEOUT_SECONDS = 86400;
 
-bool to_count(const std::string& text, long low, long high, long& out) {
-    char* end = nullptr;
-    long value = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || value < low || value > high) return false;
-    out = value;
-    return true;
-}
-
 bool check_measure(const std::vector<std::string>& arguments,
                    const std::map<std::string, std::string>& values, std::string& error) {
     long number = 0;
@@ -51,17 +41,7 @@ bool check_measure(const std::vector<std::string>& arguments,
                 ") erwartet statt " + timeout->second;
         return false;
     }
-    for (const char* needs_file : {"--format", "--comment"}) {
-        if (values.count(needs_file) && !values.count("--export")) {
-            error = std::string("Option ") + needs_file + " nur zusammen mit --export";
-            return false;
-        }
-    }
-    if (values.count("--export") && values.at("--export").empty()) {
-        error = "Option --export: Dateiname fehlt";
-        return false;
-    }
-    return true;
+    return check_export_options(values, error);
 }
 
 bool fail(const std::string& text) {
@@ -76,10 +56,8 @@ bool start_export(Invocation& invocation, const std::string& format_file) {
         return fail(
             "Die Messwerte können nicht gespeichert werden: Messwerte werden nur in der "
             "Anzeige des Widerstands gespeichert.");
-    invocation.backend.answer_file(invocation.value("--export"));
-    invocation.backend.answer_prompt("Eingabe Kommentar", invocation.value("--comment"));
     exporting::measure_store_mode = 1;
-    return exporting::export_data(format_file) == 1;
+    return export_as_chosen(invocation, format_file) == 1;
 }
 
 // The running export ends with the run, whichever way it ends; the file is checked only
@@ -224,11 +202,8 @@ extern const Subcommand MEASURE_COMMAND{
       "die Messwerte auch in diese Exportdatei schreiben, wie mit \"Messwerte speichern\"; "
       "eine vorhandene Datei wird überschrieben; nur in der Anzeige des Widerstands "
       "(Vorgabe: keine Exportdatei)"},
-     {"--format", "NAME",
-      "Export Typ aus format.for/export.exp, mit seinem Namen (z. B. Tabellenkalkulation) "
-      "oder seiner Formatdatei (z. B. tabelle.for) (Vorgabe: der erste Typ der Liste)"},
-     {"--comment", "TEXT",
-      "Kommentar im Kopf der Exportdatei, höchstens 100 Zeichen (Vorgabe: leer)"},
+     format_option(),
+     comment_option(),
      {"--timeout", "SEKUNDEN",
       "Abbruch mit Fehler, wenn so lange kein Messwert kommt (Vorgabe: " +
           std::to_string(DEFAULT_TIMEOUT_SECONDS) + ")"}},

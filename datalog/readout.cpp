@@ -312,6 +312,26 @@ std::vector<std::string> statistics_lines() {
     return lines;
 }
 
+std::vector<std::string> value_fields(std::size_t k) {
+    const settings::DatalogReadout& readout = settings::dl_readout;
+    if (k >= static_cast<std::size_t>(readout.dl_mem_counts())) return {};
+    const settings::DlEntry& entry = readout.dl_data()[k];
+    std::vector<std::string> fields{std::to_string(readout.first_value() + static_cast<long>(k)),
+                                    rec::field_text_utf8(entry.value)};
+    if (!readout.source().values_only) {
+        fields.push_back(rec::field_text_utf8(entry.date));
+        fields.push_back(rec::field_text_utf8(entry.time));
+    }
+    return fields;
+}
+
+std::string value_line(std::size_t k) {
+    std::vector<std::string> fields = value_fields(k);
+    std::string line;
+    for (std::size_t i = 0; i < fields.size(); ++i) line += (i ? "\t" : "") + fields[i];
+    return line;
+}
+
 double transfer_time_estimate(std::int32_t count, bool values_only, bool read_all) {
     if (count <= 0) return 0.0;
     double per_request = 120.0 * settings::pc_speed_factor * (read_all ? 0.7 : 1.0);

@@ -4,6 +4,7 @@
 // the same read-out with the scripted ui back end.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -77,6 +78,13 @@ int read_data_logger(ReadoutProgress& progress);
 // The four statistics lines of the list: "Statistik Minimum   12.345 mOhm", ... (UTF-8),
 // as the last read-out holds them; none when it was made without statistics.
 std::vector<std::string> statistics_lines();
+
+// The list's row for entry k of the last read-out (UTF-8): its value number and value
+// text, and its date and time when they were read. Empty past the entries it holds.
+std::vector<std::string> value_fields(std::size_t k);
+// The same row as one line, the fields separated by tabs:
+// "1\t12.0000 mOhm\t15.03.2024\t10:00:00:00".
+std::string value_line(std::size_t k);
 
 // The estimated duration in seconds of reading `count` values: per request 120 s times
 // the connection's speed factor measured at the last full upload, 0.7 of that when the

@@ -2,15 +2,8 @@
 
 #include "datalog/readout.h"
 #include "settings/readout_buffers.h"
-#include "settings/text_field.h"
 
 namespace datalog {
-
-namespace {
-
-enum Column { NUMBER, VALUE, DATE, TIME };
-
-}  // namespace
 
 void ReadoutListModel::show_readout() {
     beginResetModel();
@@ -44,20 +37,11 @@ QVariant ReadoutListModel::data(const QModelIndex& index, int role) const {
     if (row < statistics_rows()) return index.column() == 0 ? statistics_[row] : QVariant();
     const int k = row - statistics_rows();
     // The buffers are the read-out's; a row beyond what they hold now shows nothing.
-    if (k >= values_ || k >= settings::dl_readout.dl_mem_counts()) return {};
-    const settings::DlEntry& entry = settings::dl_readout.dl_data()[static_cast<std::size_t>(k)];
-    switch (index.column()) {
-        case NUMBER:
-            return first_value_ + k;
-        case VALUE:
-            return QString::fromLatin1(rec::field_text(entry.value));
-        case DATE:
-            return QString::fromLatin1(rec::field_text(entry.date));
-        case TIME:
-            return QString::fromLatin1(rec::field_text(entry.time));
-        default:
-            return {};
-    }
+    if (k >= values_) return {};
+    const std::vector<std::string> fields = value_fields(static_cast<std::size_t>(k));
+    if (index.column() >= static_cast<int>(fields.size())) return {};
+    if (index.column() == 0) return first_value_ + k;
+    return QString::fromStdString(fields[static_cast<std::size_t>(index.column())]);
 }
 
 QVariant ReadoutListModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -67,12 +51,10 @@ QVariant ReadoutListModel::headerData(int section, Qt::Orientation orientation, 
 }
 
 QString ReadoutListModel::line(int row) const {
-    QStringList fields;
-    for (int column = 0; column < columnCount(); ++column) {
-        QVariant value = data(index(row, column));
-        if (value.isValid()) fields << value.toString();
-    }
-    return fields.join('\t');
+    if (row < statistics_rows()) return statistics_[row];
+    const int k = row - statistics_rows();
+    return k < values_ ? QString::fromStdString(value_line(static_cast<std::size_t>(k)))
+                       : QString();
 }
 
 }  // namespace datalog

@@ -7,14 +7,12 @@
 #include "datalog/graph_panel.h"
 #include "datalog/readout.h"
 #include "datalog/readout_list_model.h"
-#include "driver/zk7416.h"
+#include "datalog/readout_selection.h"
 #include "export/ascii_export_panel.h"
 #include "settings/datalog_blocks.h"
-#include "settings/instrument_handle.h"
 #include "settings/readout_buffers.h"
 #include "settings/records.h"
 #include "settings/text_field.h"
-#include "settings/transfer_run.h"
 #include "ui/qt/panel_setup.h"
 #include "ui/ui.h"
 #include "ui_datalog_readout.h"
@@ -22,8 +20,6 @@
 namespace datalog {
 
 namespace {
-
-constexpr const char* RANGE_REFUSED = "Auswahl nicht zulässig \n'von' muss keiner sein als 'bis'";
 
 class ReadoutPanel : public QDialog, private ReadoutProgress {
   public:
@@ -154,15 +150,9 @@ void ReadoutPanel::show_range() {
 void ReadoutPanel::block_chosen() {
     const int block = form_.blockSelector->currentIndex();
     if (settings::valid_block(block) && block != rec::datalog.active_block) {
-        rec::datalog.active_block = block;
         // What was read belongs to the block before; it is not offered for this one.
         set_results_enabled(false);
-        std::string command = "DAT:SEL:BLOC " + std::to_string(block);
-        std::int32_t status = zk7416_send_scpi(settings::tarvolux, command.c_str());
-        if (settings::is_transport_error(status))
-            settings::report_connection_lost("Datalogger-Block wählen", status);
-        ui::delay(settings::STEP_PAUSE);
-        settings::get_counts();
+        select_readout_block(block);
         show_counts();
         caluculate_transfer_time();
     }
@@ -172,26 +162,13 @@ void ReadoutPanel::block_chosen() {
 // The from and to controls into the record; false (and the operator told) when "to"
 // lies before "from".
 bool ReadoutPanel::take_range() {
-    const int from = form_.fromSpin->value();
-    const int to = form_.toSpin->value();
-    if (to < from) {
-        ui::message_box("Fehler-Meldung :", RANGE_REFUSED);
-        return false;
-    }
-    rec::upload.first_index = from;
-    rec::upload.last_index = to;
-    return true;
+    return take_readout_range(form_.fromSpin->value(), form_.toSpin->value());
 }
 
 void ReadoutPanel::read_pressed() {
     Ui::ReadoutDialog& f = form_;
-    rec::upload.read_all = f.readAllSwitch->isChecked() ? 1 : 0;
-    if (rec::upload.read_all == 1) {
-        rec::upload.first_index = 1;
-        rec::upload.last_index = rec::datalog.value_count;
-    } else if (!take_range()) {
+    if (!choose_readout_range(f.readAllSwitch->isChecked(), f.fromSpin->value(), f.toSpin->value()))
         return;
-    }
     rec::upload.values_only = f.valuesOnlySwitch->isChecked() ? 1 : 0;
     rec::upload.with_statistics = f.statisticsSwitch->isChecked() ? 1 : 0;
 

@@ -62,11 +62,17 @@ std::vector<std::string> Bench::interface_options() const {
     return {"--gpib", std::to_string(driver_test::kGpibAddress)};
 }
 
+void Bench::when_received(const std::string& command, std::function<void()> action) {
+    instrument_->set_command_listener(
+        [command, action = std::move(action)](const std::string& line) {
+            if (line == command) action();
+        });
+}
+
 void Bench::fall_silent_at(const std::string& command) {
     constexpr int FOREVER = 100000;
     tarvolux::sim::SerialDoor* door = door_.get();
-    instrument_->set_command_listener([command, door](const std::string& line) {
-        if (line != command) return;
+    when_received(command, [door] {
         if (door) {
             door->faults().arm(tarvolux::sim::SerialFault::SilentCommand, FOREVER);
             door->faults().arm(tarvolux::sim::SerialFault::SilentResponse, FOREVER);
@@ -78,6 +84,13 @@ void Bench::fall_silent_at(const std::string& command) {
     });
 }
 
+void Bench::lose_waiting_answer() {
+    if (door_)
+        door_->faults().arm(tarvolux::sim::SerialFault::EotResponse);
+    else
+        tarvolux::sim::GpibBus::instance().faults().arm(tarvolux::sim::GpibFault::ReadTimeout);
+}
+
 void Bench::write_com_stp(const std::filesystem::path& home) const {
     rec::Com com{};
     com.interface = transport_ == Transport::Rs232 ? 1 : 0;
@@ -86,6 +99,13 @@ void Bench::write_com_stp(const std::filesystem::path& home) const {
     com.gpib_address = driver_test::kGpibAddress;
     std::ofstream out(home / "Com.stp", std::ios::binary);
     out.write(reinterpret_cast<const char*>(&com), sizeof com);
+}
+
+Lines lines_of(const std::string& text) {
+    Lines lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
 }
 
 std::size_t CtlResult::error_messages() const {

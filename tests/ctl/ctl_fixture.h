@@ -35,8 +35,14 @@ class Bench {
     std::vector<std::string> wire() const { return instrument_->command_log(); }
     // The ctl's interface options for this bench.
     std::vector<std::string> interface_options() const;
+    // `action` runs each time the instrument has taken `command` (its answer is ready,
+    // but not yet on the line).
+    void when_received(const std::string& command, std::function<void()> action);
     // The instrument stops answering once it has received `command`.
     void fall_silent_at(const std::string& command);
+    // The answer waiting now is lost on the line: EOT instead over RS-232, a read
+    // time-out over GPIB.
+    void lose_waiting_answer();
     // Com.stp for this bench, as the program keeps it.
     void write_com_stp(const std::filesystem::path& home) const;
 
@@ -45,6 +51,11 @@ class Bench {
     std::shared_ptr<tarvolux::sim::Instrument> instrument_;
     std::unique_ptr<tarvolux::sim::SerialDoor> door_;
 };
+
+using Lines = std::vector<std::string>;
+
+// The lines of a text, without their line ends.
+Lines lines_of(const std::string& text);
 
 struct CtlResult {
     int status;

@@ -4,7 +4,6 @@
 #include <QListWidget>
 #include <algorithm>
 #include <filesystem>
-#include <sstream>
 
 #include "app/main_window.h"
 #include "measure/measure_cycle.h"
@@ -18,17 +17,8 @@
 namespace ctl_test {
 namespace {
 
-using Lines = std::vector<std::string>;
-
 std::time_t pinned_now() {
     return 1718000000;  // a June afternoon in 2024
-}
-
-Lines lines_of(const std::string& text) {
-    Lines lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
 }
 
 Lines from_first(const Lines& wire, const std::string& command) {

@@ -1,0 +1,48 @@
+#include "datalog/readout_selection.h"
+
+#include <string>
+
+#include "driver/zk7416.h"
+#include "settings/datalog_blocks.h"
+#include "settings/instrument_handle.h"
+#include "settings/records.h"
+#include "settings/transfer_run.h"
+#include "ui/ui.h"
+
+namespace datalog {
+
+std::int32_t select_readout_block(int block) {
+    if (!settings::valid_block(block)) return -2;
+    if (block == rec::datalog.active_block) return 0;
+    rec::datalog.active_block = block;
+    std::string command = "DAT:SEL:BLOC " + std::to_string(block);
+    std::int32_t selected = zk7416_send_scpi(settings::tarvolux, command.c_str());
+    const bool lost = settings::is_transport_error(selected);
+    if (lost) settings::report_connection_lost("Datalogger-Block wählen", selected);
+    ui::delay(settings::STEP_PAUSE);
+    std::int32_t counted = settings::get_counts();
+    // One message for one lost line.
+    if (!lost && settings::is_transport_error(counted))
+        settings::report_connection_lost("Füllstand des Datalogger-Blocks lesen", counted);
+    return lost ? selected : counted;
+}
+
+bool take_readout_range(std::int32_t from, std::int32_t to) {
+    if (to < from) {
+        ui::message_box("Fehler-Meldung :", RANGE_REFUSED);
+        return false;
+    }
+    rec::upload.first_index = from;
+    rec::upload.last_index = to;
+    return true;
+}
+
+bool choose_readout_range(bool read_all, std::int32_t from, std::int32_t to) {
+    rec::upload.read_all = read_all ? 1 : 0;
+    if (!read_all) return take_readout_range(from, to);
+    rec::upload.first_index = 1;
+    rec::upload.last_index = rec::datalog.value_count;
+    return true;
+}
+
+}  // namespace datalog
