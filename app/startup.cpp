@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include <string>
+
 #include "app/embedded_simulation.h"
 #include "app/identification.h"
 #include "app/instrument_idle.h"
@@ -22,6 +24,13 @@ int messedemo_7416_start = 0;
 int graphic_ctrl_loaded = 0;
 
 namespace {
+
+std::string measurement_stop_message(std::int32_t status) {
+    return "Keine Antwort vom Tarvolux Typ 7416 auf den Befehl zum Beenden der Messung "
+           "(Fehler " +
+           std::to_string(status) +
+           ").\nDie Geräteeinstellungen wurden nicht gelesen.\nDatenübertragungskabel OK ?";
+}
 
 void set_print_defaults() {
     rec::com.print_color_mode = 0;
@@ -93,23 +102,30 @@ void Program::connect_and_prepare() {
     window_->show_connection(true);
 
     // A measurement left running on the instrument is stopped, and the settings are
-    // read only once it reports itself idle.
-    zk7416_meas_stop(settings::tarvolux);
+    // read only once it reports itself idle. Once the line has failed, nothing more is
+    // sent on it: every further command would only hold the operator for another
+    // time-out.
+    std::int32_t stopped = zk7416_meas_stop(settings::tarvolux);
     ui::delay(0.05);
+    if (stopped != 0) {
+        ui::message_box("Fehler-Meldung :", measurement_stop_message(stopped));
+        return;
+    }
     IdleWait idle = wait_until_idle(settings::tarvolux, idle_limit_seconds_);
     if (idle.result != IdleResult::Idle)
         ui::message_box("Fehler-Meldung :", idle_wait_message(idle));
-    // An instrument that no longer answers would only turn the upload into a row of
-    // time-outs.
     if (idle.result == IdleResult::NoAnswer) return;
 
+    int uploaded = 0;
     {
         ui::BusyCursor busy;
-        settings::upload_current_state(1);
+        uploaded = settings::upload_current_state(1);
     }
+    rec::print.state = 0;
+    // A failed upload has told the operator which step the line died at.
+    if (uploaded != 0) return;
     zk7416_send_scpi(settings::tarvolux, "HCOP:ABOR");
     ui::delay(0.05);
-    rec::print.state = 0;
 }
 
 void Program::shutdown() {
