@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """One query through the instrument's RS-232 block protocol, as a lab engineer would
 script it with pyserial, repeated COUNT times. Prints the CPU seconds per query.
 

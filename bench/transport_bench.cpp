@@ -22,6 +22,7 @@
 #include "settings/instrument_handle.h"
 #include "settings/records.h"
 #include "settings/transfer.h"
+#include "sim/clock.h"
 #include "sim/gpib_bus.h"
 #include "sim/instrument.h"
 #include "sim/serial_door.h"
@@ -50,10 +51,19 @@ std::size_t gpib_bytes(const std::string& query, const std::string& answer) {
     return query.size() + 1 + answer.size() + 2;
 }
 
+tarvolux::sim::InstrumentOptions instant_clock() {
+    tarvolux::sim::InstrumentOptions options;
+    options.clock = std::make_shared<tarvolux::sim::InstantClock>();
+    return options;
+}
+
 // The simulated instrument behind the driver, through the door of one transport.
 class Connection {
   public:
-    explicit Connection(bool rs232) : instrument_(std::make_shared<tarvolux::sim::Instrument>()) {
+    // The instrument measures on a clock where every wait is over, so a value is ready
+    // for each "FE?".
+    explicit Connection(bool rs232)
+        : instrument_(std::make_shared<tarvolux::sim::Instrument>(instant_clock())) {
         char idn[ZK7416_ANSWER_SIZE] = {};
         if (rs232) {
             door_ = std::make_unique<tarvolux::sim::SerialDoor>(instrument_);
@@ -96,8 +106,8 @@ void query_benchmark(benchmark::State& state, bool rs232, const std::string& que
         return;
     }
     char answer[ZK7416_ANSWER_SIZE] = {};
-    // The measured value is read as the program reads it: once the instrument has one.
     connection.instrument().execute("INIT:CONT ON");
+    connection.instrument().execute("IN");
     zk7416_receive_scpi(connection.handle(), query.c_str(), answer);
     double cpu_start = thread_cpu_seconds();
     for (auto _ : state) {
@@ -133,10 +143,12 @@ void BM_PyserialQuery(benchmark::State& state, const char* query) {
         return;
     }
     connection.instrument().execute("INIT:CONT ON");
+    connection.instrument().execute("IN");
     // The script opens the device itself; the driver lets go of it first.
     zk7416_close(connection.handle());
     constexpr int kQueries = 2000;
-    std::string command = std::string("python3 ") + BENCH_SOURCE_DIR + "/pyserial_query.py '" +
+    // Debian's interpreter, which python3-serial is installed for.
+    std::string command = std::string("/usr/bin/python3 ") + BENCH_SOURCE_DIR + "/pyserial_query.py '" +
                           connection.device() + "' " + std::to_string(kQueries) + " '" + query +
                           "'";
     double cpu = 0;

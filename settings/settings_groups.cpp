@@ -292,7 +292,7 @@ bool write_active_coefficient(TransferRun& run) {
 bool write_printer(TransferRun& run) {
     rec::Print& p = print;
     p.state = 0;
-    auto send = [&p](char* label) {
+    auto send = [&](char* label) {
         return zk7416_set_config_printer_mode(tarvolux, p.item_temperature, p.item_number,
                                               p.item_label, p.item_time, p.item_date, p.header,
                                               label, p.tdst_hours, p.tdst_minutes, p.tdst_seconds);
