@@ -161,7 +161,7 @@ TEST_F(ExportFormatsTest, UnreadableLinesKeepTheirFieldsAndMissingFilesAreTold) 
 
     // A damaged extension (control bytes) would be kept empty or cut, written back as
     // blanks and read as the next word: it is no extension.
-    write_bytes(project.file("format.for/kurz.for"), std::string("1\n.\0\0t\n", 9));
+    write_bytes(project.file("format.for/kurz.for"), std::string("1\n.\0\0t\n", 7));
     ASSERT_EQ(exporting::load_export_para(), 1);
     EXPECT_EQ(rec::field_text(exporting::ascii_exp.extension), ".csv");
 
