@@ -148,9 +148,9 @@ void BM_PyserialQuery(benchmark::State& state, const char* query) {
     zk7416_close(connection.handle());
     constexpr int kQueries = 2000;
     // Debian's interpreter, which python3-serial is installed for.
-    std::string command = std::string("/usr/bin/python3 ") + BENCH_SOURCE_DIR + "/pyserial_query.py '" +
-                          connection.device() + "' " + std::to_string(kQueries) + " '" + query +
-                          "'";
+    std::string command = std::string("/usr/bin/python3 ") + BENCH_SOURCE_DIR +
+                          "/pyserial_query.py '" + connection.device() + "' " +
+                          std::to_string(kQueries) + " '" + query + "'";
     double cpu = 0;
     for (auto _ : state) {
         std::FILE* script = ::popen(command.c_str(), "r");
@@ -169,9 +169,10 @@ void BM_PyserialQuery(benchmark::State& state, const char* query) {
         state.counters["times_driver_cpu"] = cpu / driver->second;
 }
 
-// A full upload (mode 1) over RS-232 at 38 400 baud with the pauses really made.
+// A full upload (mode 1) with the pauses really made, over RS-232 at 38 400 baud
+// (argument 1) or GPIB (argument 0).
 void BM_FullUploadWallTime(benchmark::State& state) {
-    Connection connection(true);
+    Connection connection(state.range(0) == 1);
     if (!connection.ok()) {
         state.SkipWithError("no connection to the simulated instrument");
         return;
@@ -208,6 +209,12 @@ BENCHMARK_CAPTURE(BM_GpibQuery, idn, "*IDN?")->MinTime(2.0);
 BENCHMARK_CAPTURE(BM_GpibQuery, fe, "FE?")->MinTime(2.0);
 BENCHMARK_CAPTURE(BM_PyserialQuery, idn, "*IDN?")->Iterations(1)->UseRealTime();
 BENCHMARK_CAPTURE(BM_PyserialQuery, fe, "FE?")->Iterations(1)->UseRealTime();
-BENCHMARK(BM_FullUploadWallTime)->Iterations(2)->UseRealTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_FullUploadWallTime)
+    ->ArgName("rs232")
+    ->Arg(1)
+    ->Arg(0)
+    ->Iterations(2)
+    ->UseRealTime()
+    ->Unit(benchmark::kSecond);
 
 BENCHMARK_MAIN();
