@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build test demo package clean
+.PHONY: all deps configure build test demo package clean fuzz sanitize bench-transport
 
 all: build
 
@@ -26,5 +26,38 @@ demo: build
 package: build
 	@cd $(BUILD) && cpack -G DEB
 
+# The transport benchmark; its comparison script needs pyserial. Not part of `make test`.
+bench-transport: configure
+	@scripts/setup-deps bench
+	@cmake --build $(BUILD) -j $(JOBS) --target transport_bench
+	@$(BUILD)/bin/transport_bench
+
+# Fuzzing with libFuzzer (clang) in its own build folder: every harness under fuzz/
+# runs FUZZ_SECONDS seconds, starting from its corpus in the repository.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+fuzz:
+	@scripts/setup-deps fuzz
+	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	  -DOHM7416_FUZZ=ON -DBUILD_TESTING=OFF -DOHM7416_BENCH=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_harnesses
+	@scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer
+# (leak checking on) in its own build folder, run by ctest. It needs no suppressions:
+# Qt's offscreen platform leaves no leak reports.
+SANITIZE_BUILD ?= build-sanitize
+
+sanitize: deps
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DOHM7416_SANITIZE=ON \
+	  -DOHM7416_BENCH=OFF >/dev/null
+	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	@cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(SANITIZE_BUILD)

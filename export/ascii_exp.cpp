@@ -28,6 +28,18 @@ std::string format_file_text(const AsciiExp& format) {
     return text;
 }
 
+namespace {
+
+// An extension with control bytes comes from a damaged file: kept, it would be cut at
+// its first NUL, written back padded with blanks and read as the next word.
+bool printable(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) return false;
+    return true;
+}
+
+}  // namespace
+
 int load_export_para(AsciiExp& format) {
     std::string name(rec::field_text(format.format_file));
     auto lines = read_text_lines(format_path(name));
@@ -40,7 +52,7 @@ int load_export_para(AsciiExp& format) {
     };
     if (auto max_lines = settings::parse_leading_integer(line(0)))
         format.max_lines = static_cast<int>(*max_lines);
-    if (auto words = split_words(line(1)); !words.empty())
+    if (auto words = split_words(line(1)); !words.empty() && printable(words[0].substr(0, 4)))
         rec::copy_text(format.extension, words[0].substr(0, 4));
     if (!line(2).empty()) format.decimal_separator = line(2)[0];
     if (!line(3).empty()) format.column_separator = line(3)[0];

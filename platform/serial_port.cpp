@@ -19,9 +19,23 @@
 namespace platform {
 namespace {
 
+// Bytes read from the device but not yet taken by a caller. A read takes whatever has
+// arrived (a whole answer block, usually) in one system call; the calls that read one
+// byte or up to a terminator are then served from here.
+struct ReceiveBuffer {
+    std::array<unsigned char, 512> bytes{};
+    std::size_t begin = 0;
+    std::size_t end = 0;
+
+    bool empty() const { return begin == end; }
+    unsigned char take() { return bytes[begin++]; }
+    void clear() { begin = end = 0; }
+};
+
 struct Port {
     int fd = -1;
     double timeout_s = 10.0;
+    ReceiveBuffer received;
 };
 
 std::array<Port, kMaxComPort + 1> ports;  // index 0 unused
@@ -90,15 +104,20 @@ int wait_for(int fd, short events, Clock::time_point deadline) {
     }
 }
 
-// Reads one byte before the deadline: the byte, kRs232TimeOut or kRs232IoError.
-int read_one(int fd, Clock::time_point deadline) {
-    for (;;) {
-        int w = wait_for(fd, POLLIN, deadline);
+// Reads one byte before the deadline: the byte, kRs232TimeOut or kRs232IoError. When
+// the port's buffer is empty, everything that has arrived is read into it at once.
+int read_one(Port& port, Clock::time_point deadline) {
+    ReceiveBuffer& buffer = port.received;
+    while (buffer.empty()) {
+        int w = wait_for(port.fd, POLLIN, deadline);
         if (w == 0) return kRs232TimeOut;
         if (w < 0) return kRs232IoError;
-        unsigned char c;
-        ssize_t n = ::read(fd, &c, 1);
-        if (n == 1) return c;
+        ssize_t n = ::read(port.fd, buffer.bytes.data(), buffer.bytes.size());
+        if (n > 0) {
+            buffer.begin = 0;
+            buffer.end = static_cast<std::size_t>(n);
+            break;
+        }
         if (n < 0 && (errno == EAGAIN || errno == EINTR)) continue;
         if (n == 0) {
             // A hung-up line reads as end of file; wait out the time-out like silence.
@@ -108,6 +127,7 @@ int read_one(int fd, Clock::time_point deadline) {
         }
         return kRs232IoError;
     }
+    return buffer.take();
 }
 
 }  // namespace
@@ -125,6 +145,7 @@ int OpenComConfig(int port, const char* device_name, long baud, int parity, int 
         ::close(ports[port].fd);
         ports[port].fd = -1;
     }
+    ports[port].received.clear();
     std::string path =
         (device_name && *device_name) ? std::string(device_name) : com_device_path(port);
     int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
@@ -166,6 +187,7 @@ int CloseCom(int port) {
     if (fd < 0) return fd;
     ::close(fd);
     ports[port].fd = -1;
+    ports[port].received.clear();
     return ok();
 }
 
@@ -180,6 +202,7 @@ int SetComTime(int port, double seconds) {
 int FlushInQ(int port) {
     int fd = open_fd(port);
     if (fd < 0) return fd;
+    ports[port].received.clear();
     ::tcflush(fd, TCIFLUSH);
     // A pseudo-terminal may still hold bytes the kernel moved past the flush point;
     // drain whatever is readable right now so the flush means "nothing is waiting".
@@ -221,7 +244,7 @@ int ComWrtByte(int port, int byte) {
 int ComRdByte(int port) {
     int fd = open_fd(port);
     if (fd < 0) return fd;
-    int r = read_one(fd, deadline_for(port));
+    int r = read_one(ports[port], deadline_for(port));
     return r < 0 ? fail(r) : ok(r);
 }
 
@@ -232,7 +255,7 @@ int ComRdTerm(int port, char* buffer, int count, int terminator) {
     auto deadline = deadline_for(port);
     int stored = 0;
     while (stored < count) {
-        int r = read_one(fd, deadline);
+        int r = read_one(ports[port], deadline);
         if (r < 0) {
             last_error = r;
             return stored;

@@ -1,7 +1,8 @@
 // Serial ports over POSIX termios, with the calling conventions the instrument driver
 // was written against: ports are numbered from 1, every call leaves its outcome in a
 // last-error value (0 = fine, negative = the error codes below), reads and writes wait
-// at most the port's time-out.
+// at most the port's time-out. A read takes everything that has arrived in one system
+// call and serves the following reads from it; FlushInQ discards it with the rest.
 #pragma once
 
 #include <string>

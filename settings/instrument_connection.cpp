@@ -1,5 +1,7 @@
 #include "settings/instrument_connection.h"
 
+#include <string>
+
 #include "driver/zk7416.h"
 #include "settings/identification.h"
 #include "settings/instrument_handle.h"
@@ -35,9 +37,20 @@ std::int32_t connect_and_identify() {
 
 int bring_to_known_state(double idle_limit_seconds) {
     // A measurement left running on the instrument is stopped, and the settings are
-    // read only once it reports itself idle.
-    zk7416_meas_stop(tarvolux);
+    // read only once it reports itself idle. Once the line has failed, nothing more is
+    // sent on it: every further command would only hold the operator for another
+    // time-out.
+    std::int32_t stopped = zk7416_meas_stop(tarvolux);
     ui::delay(0.05);
+    if (stopped != 0) {
+        ui::message_box("Fehler-Meldung :",
+                        "Keine Antwort vom Tarvolux Typ 7416 auf den Befehl zum Beenden der "
+                        "Messung (Fehler " +
+                            std::to_string(stopped) +
+                            ").\nDie Geräteeinstellungen wurden nicht gelesen.\n"
+                            "Datenübertragungskabel OK ?");
+        return -1;
+    }
     IdleWait idle = wait_until_idle(tarvolux, idle_limit_seconds);
     if (idle.result != IdleResult::Idle)
         ui::message_box("Fehler-Meldung :",
@@ -51,10 +64,12 @@ int bring_to_known_state(double idle_limit_seconds) {
         ui::BusyCursor busy;
         uploaded = upload_current_state(1);
     }
+    rec::print.state = 0;
+    // A failed upload has told the operator which step the line died at.
+    if (uploaded != 0) return -1;
     zk7416_send_scpi(tarvolux, "HCOP:ABOR");
     ui::delay(0.05);
-    rec::print.state = 0;
-    return uploaded == 0 && idle.result == IdleResult::Idle ? 0 : -1;
+    return idle.result == IdleResult::Idle ? 0 : -1;
 }
 
 }  // namespace settings

@@ -13,7 +13,10 @@ SerialPortMap load_serial_port_map(const std::string& project_dir) {
     std::ifstream in(join_path(project_dir, SERIAL_PORT_MAP_FILE));
     std::string line;
     while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        // A file edited on another system ends its lines in CR LF; no device path ends in
+        // a carriage return, so all of them go (one at a time, a path would lose one
+        // with every save).
+        while (!line.empty() && line.back() == '\r') line.pop_back();
         // "COM<n>=<path>"
         if (line.size() < 6 || line.compare(0, 3, "COM") != 0 || line[4] != '=') continue;
         int n = line[3] - '0';

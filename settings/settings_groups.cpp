@@ -1,6 +1,8 @@
 #include "settings/settings_groups.h"
 
+#include <cmath>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 #include "driver/zk7416.h"
@@ -28,6 +30,17 @@ static_assert(sizeof env.report_1 >= ZK7416_ENVELOPE_FIELD_SIZE &&
               sizeof env.report_2 >= ZK7416_ENVELOPE_FIELD_SIZE &&
               sizeof env.report_3 >= ZK7416_ENVELOPE_LAST_FIELD_SIZE);
 static_assert(sizeof print.label_text >= ZK7416_LABEL_TEXT_SIZE);
+
+// Whether real numbers from the records fit a command. Commands carry them in
+// fixed-point notation, so a value from a damaged file (1e300 ohms) would run to hundreds
+// of digits; the driver refuses such a command as unwritable, and the transfer would
+// take that for a dead line. A setting with such a value is left out, as if the
+// instrument had refused it, and the instrument keeps what it has.
+bool writable(std::initializer_list<double> values) {
+    for (double v : values)
+        if (std::abs(v) >= 1e60) return false;
+    return true;
+}
 
 constexpr int COEFFICIENTS = 10;
 constexpr int VOLTAGE_INPUT = 0;
@@ -203,10 +216,14 @@ bool write_limit_count(TransferRun& run) {
 
 bool write_limits(TransferRun& run) {
     const rec::Compare& c = compare;
-    std::int32_t status =
-        c.limit_count == 4 ? zk7416_set_config_4_limit_comparator(tarvolux, c.limit_1, c.limit_2,
-                                                                  c.limit_3, c.limit_4)
-                           : zk7416_set_config_2_limit_comparator(tarvolux, c.limit_2, c.limit_3);
+    std::int32_t status = 0;
+    if (c.limit_count == 4) {
+        if (writable({c.limit_1, c.limit_2, c.limit_3, c.limit_4}))
+            status = zk7416_set_config_4_limit_comparator(tarvolux, c.limit_1, c.limit_2, c.limit_3,
+                                                          c.limit_4);
+    } else if (writable({c.limit_2, c.limit_3})) {
+        status = zk7416_set_config_2_limit_comparator(tarvolux, c.limit_2, c.limit_3);
+    }
     return run.step(status, "Komparatorgrenzen");
 }
 
@@ -232,7 +249,10 @@ bool write_coefficients(TransferRun& run) {
 
 bool write_pt100_scale(TransferRun& run) {
     const double* s = tempconf.pt100_scale;
-    return run.step(zk7416_set_config_scale_pt100(tarvolux, s[0], s[1], s[2]), "PT100-Skalierung");
+    std::int32_t status = writable({s[0], s[1], s[2]})
+                              ? zk7416_set_config_scale_pt100(tarvolux, s[0], s[1], s[2])
+                              : 0;
+    return run.step(status, "PT100-Skalierung");
 }
 
 bool write_input_scale(TransferRun& run, int input, const double (&s)[4], std::string_view step) {
@@ -254,7 +274,7 @@ bool write_active_coefficient(TransferRun& run) {
 bool write_printer(TransferRun& run) {
     rec::Print& p = print;
     p.state = 0;
-    auto send = [&p](char* label) {
+    auto send = [&](char* label) {
         return zk7416_set_config_printer_mode(tarvolux, p.item_temperature, p.item_number,
                                               p.item_label, p.item_time, p.item_date, p.header,
                                               label, p.tdst_hours, p.tdst_minutes, p.tdst_seconds);
@@ -274,9 +294,11 @@ bool write_range_and_display(TransferRun& run) {
     return run.call(zk7416_set_config_range(tarvolux, m.range), "Messbereich") &&
            run.call(zk7416_set_config_auto_range(tarvolux, m.auto_range_low, m.auto_range_high),
                     "Grenzen der automatischen Bereichswahl") &&
-           run.step(
-               zk7416_set_config_display_mode(tarvolux, m.display_mode, m.reference, m.resolution),
-               "Anzeigemodus");
+           run.step(writable({m.reference})
+                        ? zk7416_set_config_display_mode(tarvolux, m.display_mode, m.reference,
+                                                         m.resolution)
+                        : 0,
+                    "Anzeigemodus");
 }
 
 bool write_access(TransferRun& run) {

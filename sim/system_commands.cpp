@@ -12,7 +12,9 @@ namespace {
 using namespace std::chrono;
 
 constexpr long YEAR_MIN = 1900;
-constexpr long YEAR_MAX = 3000;
+// The instrument takes dates up to 3000, but the model's calendar counts nanoseconds in
+// 64 bits and ends in April 2262; a later date is refused rather than overflowing it.
+constexpr long YEAR_MAX = 2261;
 constexpr int OUTPUT_MAX = 7;  // three lines
 
 // Moves the instrument's clock so that it shows `shown` now.

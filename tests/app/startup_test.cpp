@@ -268,5 +268,40 @@ TEST_F(StartUp, AnInstrumentThatStopsAnsweringSkipsTheUpload) {
     instrument->set_command_listener({});
 }
 
+TEST_F(StartUp, ARefusedStopEndsTheStartUpWithOneMessageAndNothingMoreSent) {
+    write_serial_com_stp();
+    // The stop command is refused; the line would take any command after it.
+    instrument->set_command_listener([this](const std::string& line) {
+        if (line == "*IDN?") door->faults().arm(tarvolux::sim::SerialFault::NakCommand, 1);
+    });
+    ASSERT_TRUE(start());
+    instrument->set_command_listener({});
+    auto errors = popups_titled("Fehler-Meldung :");
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].text,
+              "Keine Antwort vom Tarvolux Typ 7416 auf den Befehl zum Beenden der Messung "
+              "(Fehler 300).\nDie Geräteeinstellungen wurden nicht gelesen.\n"
+              "Datenübertragungskabel OK ?");
+    EXPECT_EQ(wire(), std::vector<std::string>{"*IDN?"}) << "no status poll, no upload";
+}
+
+TEST_F(StartUp, ALineThatDiesDuringTheUploadGetsNoPrinterCommand) {
+    write_serial_com_stp();
+    // From this query of the upload on, every request for an answer is refused; command
+    // blocks are still taken, so a command sent after the failure would show up.
+    instrument->set_command_listener([this](const std::string& line) {
+        if (line == "SENS:TCOM:TCO? 4")
+            door->faults().arm(tarvolux::sim::SerialFault::EotResponse, 1000);
+    });
+    ASSERT_TRUE(start());
+    instrument->set_command_listener({});
+    auto errors = popups_titled("Fehler-Meldung :");
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].text.find("Schritt: Temperaturkoeffizient 4"), std::string::npos)
+        << errors[0].text;
+    EXPECT_EQ(wire().back(), "SENS:TCOM:TCO? 4") << "nothing after the failed step";
+    EXPECT_EQ(rec::print.state, 0);
+}
+
 }  // namespace
 }  // namespace app_test

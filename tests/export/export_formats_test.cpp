@@ -159,6 +159,12 @@ TEST_F(ExportFormatsTest, UnreadableLinesKeepTheirFieldsAndMissingFilesAreTold) 
     EXPECT_EQ(rec::field_text(exporting::ascii_exp.extension), ".csv");
     EXPECT_EQ(exporting::ascii_exp.decimal_separator, ',');
 
+    // A damaged extension (control bytes) would be kept empty or cut, written back as
+    // blanks and read as the next word: it is no extension.
+    write_bytes(project.file("format.for/kurz.for"), std::string("1\n.\0\0t\n", 7));
+    ASSERT_EQ(exporting::load_export_para(), 1);
+    EXPECT_EQ(rec::field_text(exporting::ascii_exp.extension), ".csv");
+
     rec::copy_text(exporting::ascii_exp.format_file, "fehlt.for");
     EXPECT_EQ(exporting::load_export_para(), -1);
     EXPECT_EQ(backend.popups().back().text, "Kann Datei : fehlt.for nicht öffnnen");

@@ -155,6 +155,21 @@ TEST_F(Backup, RestoreSendsTheDataloggerOnlyInTheLastRound) {
     expect_round_progress("Schreibe", 89);
 }
 
+TEST_F(Backup, LostLineDuringRestoreEndsItWithOneMessage) {
+    std::string path = write_backup();
+    backend.answer_three_button(1);
+    backend.answer_file(path);
+    fall_silent_at("*SAV 2");
+
+    EXPECT_EQ(settings::LoadBackupFile(), -1);
+
+    EXPECT_EQ(log().back(), "*SAV 2") << "nothing sent after the line died";
+    expect_sent({{"*SAV", 3}, {"*RCL", 0}});
+    const std::string message = only_popup(PopupKind::Message).text;
+    EXPECT_TRUE(message.starts_with("Die Übertragung der Geräteeinstellungen wurde abgebrochen."));
+    expect_progress_closed(1);
+}
+
 TEST_F(Backup, ShortBackupIsRefusedBeforeAnythingIsSent) {
     std::string path = folder.file("kurz.bak");
     write_bytes(path, std::string(3900 * 31, '\x11'));

@@ -114,4 +114,24 @@ TEST_F(Download, NoReadsBlocksAndLabelsBackInsteadOfSendingThem) {
     EXPECT_EQ(progress_numbers(ProgressEventKind::Value).back(), 32 + 33 + 23);
 }
 
+// A damaged file can hold numbers no command line can carry in fixed-point notation;
+// those settings stay out, and the transfer neither stops nor blames the line.
+TEST_F(Download, NumbersTooLongForACommandAreLeftOutAndTheRestIsSent) {
+    rec::compare.limit_count = 2;
+    rec::compare.limit_2 = 1e300;
+    rec::tempconf.pt100_scale[1] = -1e200;
+    rec::measurement_configuration.reference = 1e61;
+    backend.answer_question(false);
+
+    ASSERT_EQ(settings::download_current_state(), 0);
+
+    expect_sent({{"CALC:LIM:COUN 2", 1},
+                 {"CALC:LIM:LOW", 0},
+                 {"SCAL:PT100", 0},
+                 {"sens:fres:ref", 0},
+                 {"acc:manr ", 1}});
+    EXPECT_TRUE(popups(PopupKind::Message).empty());
+    EXPECT_EQ(progress_numbers(ProgressEventKind::Value).back(), 32 + 33 + 23);
+}
+
 }  // namespace

@@ -37,6 +37,19 @@ TEST_P(SilentInstrument, UploadEndsAtTheFirstUnansweredStepWithOneMessage) {
     expect_progress_closed(1);
 }
 
+TEST_P(SilentInstrument, DownloadEndsAtTheFirstUnansweredStepWithOneMessage) {
+    rec::compare.limit_count = 2;
+    fall_silent_at("CALC:LIM:COUN 2");
+    backend.answer_question(false);
+
+    EXPECT_EQ(settings::download_current_state(), -1);
+
+    EXPECT_EQ(log().back(), "CALC:LIM:COUN 2") << "nothing sent after the line died";
+    const std::string message = only_popup(PopupKind::Message).text;
+    EXPECT_TRUE(message.starts_with("Die Übertragung der Geräteeinstellungen wurde abgebrochen."));
+    expect_progress_closed(1);
+}
+
 TRANSFER_THROUGH_BOTH_DOORS(SilentInstrument);
 
 TEST_F(TransferTest, FailedQueryConvertsNoAnswer) {

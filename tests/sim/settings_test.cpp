@@ -119,6 +119,7 @@ const RefusedCase REFUSED_CASES[] = {
     {"DAT:FILT 3,SOME", "DAT:FILT? 3", -224},
     {"REG:OUTP 8", "REG:OUTP?", -222},
     {"syst:date 2024,02,30", "syst:date?", -222},
+    {"syst:date 2300,01,02", "syst:date?", -222},
     {"syst:time 24,00,00", "syst:time?", -222},
     {"acc:cal 2", "acc:cal?", -222},
     {"mem:stat:def Probe,33", "mem:stat:name? 32", -222},
