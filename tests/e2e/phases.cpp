@@ -188,11 +188,12 @@ std::pair<std::string, int> PhaseRun::fatal_command(Phase phase) const {
 }
 
 std::string PhaseRun::message_start(Phase phase) {
+    if (phase == Phase::MeasuringAutoRange || phase == Phase::MeasuringDatalogger)
+        return "Keine Antwort vom Tarvolux Typ 7416.\nSchritt: ";
     if (measuring_phase(phase))
         return "Keine Antwort vom Tarvolux Typ 7416.\nSchritt: Messwert lesen\nFehler ";
     if (phase == Phase::Readout)
-        return "Keine Antwort vom Tarvolux Typ 7416.\nSchritt: Datalogger auslesen, DV? 3,15\n"
-               "Fehler ";
+        return "Keine Antwort vom Tarvolux Typ 7416.\nSchritt: Datalogger auslesen, DV? 3,";
     return "Die Übertragung der Geräteeinstellungen wurde abgebrochen.\nSchritt: ";
 }
 
