@@ -35,10 +35,6 @@ void set_transport_timeout(double seconds) {
     timeout_seconds = seconds;
 }
 
-double transport_timeout() {
-    return timeout_seconds;
-}
-
 std::int32_t open_interface(char* idn) {
     ui::BusyCursor busy;
     if (rec::com.interface == 0)

@@ -17,7 +17,6 @@ inline constexpr const char* NO_CONNECTION_TEXT =
 // otherwise. Test benches shorten it, so a dead line holds them only briefly; on GPIB
 // the shortest time-out code at least this long is used.
 void set_transport_timeout(double seconds);
-double transport_timeout();
 
 // Opens the connection rec::com names (interface 0 = GPIB at gpib_address, else RS-232
 // at com_port/baud_rate; the transport time-out, no reset), with the busy cursor. The

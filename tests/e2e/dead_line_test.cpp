@@ -10,6 +10,11 @@
 #include "tests/e2e/phases.h"
 
 namespace e2e {
+
+void PrintTo(LineFault fault, std::ostream* os) {
+    *os << fault_name(fault);
+}
+
 namespace {
 
 // What a loaded machine may add to a wait beyond the time-outs.
@@ -19,6 +24,10 @@ struct Case {
     Phase phase;
     LineFault fault;
 };
+
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << phase_name(c.phase) << ", " << fault_name(c.fault);
+}
 
 std::string case_name(const ::testing::TestParamInfo<Case>& info) {
     return std::string(phase_name(info.param.phase)) + "_" + fault_name(info.param.fault);
