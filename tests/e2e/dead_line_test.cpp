@@ -180,6 +180,11 @@ TEST_P(DeadAfterIdentification, TheStopIsTheLastCommandAndTheOperatorIsToldOnce)
     reconnect();
     EXPECT_EQ(messages_since(0).size(), 1u);
     EXPECT_GT(line->instrument().command_log().size(), 250u);
+    std::cout << "OUTCOME | StartUp (dies before the stop) | "
+              << (line->door() == Door::Rs232 ? "RS-232" : "GPIB") << " | "
+              << fault_name(GetParam()) << " | " << std::fixed << std::setprecision(2) << waited
+              << " s | " << first_lines(messages[0].text, 2) << " | nothing written | "
+              << (HasFailure() ? "FAILED" : "reconnected") << " |" << std::endl;
 }
 
 INSTANTIATE_TEST_SUITE_P(Doors, DeadAfterIdentification,
