@@ -45,6 +45,7 @@
 #include "sim/clock.h"
 #include "sim/instrument.h"
 #include "sim/serial_door.h"
+#include "ui/console_backend.h"
 #include "ui/ui.h"
 #include "ui_measure_panel.h"
 
@@ -60,31 +61,21 @@ double resident_mib() {
     return resident * static_cast<double>(::sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
 }
 
-// The operator of the soak: no windows, pauses that do not sleep, and every message
-// counted (nothing is kept, so memory stays flat however long it runs).
-class SoakBackend : public ui::Backend {
+// The operator of the soak: no windows, pauses that do not sleep, every message counted
+// and written to a log in the soak's folder (nothing is kept in memory, so memory stays
+// flat however long it runs).
+class SoakBackend : public ui::ConsoleBackend {
   public:
+    explicit SoakBackend(std::ostream& log) : ui::ConsoleBackend(log) { set_pacing(false); }
+
     int messages = 0;
     std::string last_message;
 
-    void message_box(const std::string&, const std::string& text) override {
+    void message_box(const std::string& title, const std::string& text) override {
         ++messages;
         last_message = text;
+        ui::ConsoleBackend::message_box(title, text);
     }
-    bool question(const ui::Question&) override { return false; }
-    std::optional<std::string> prompt(const ui::Prompt&) override { return std::nullopt; }
-    int three_button(const ui::ThreeButtonPopup&) override { return 3; }
-    std::optional<std::string> select_file(const ui::FileSelection&) override {
-        return std::nullopt;
-    }
-    void progress_show(const std::string&, int) override {}
-    void progress_set_label(const std::string&) override {}
-    void progress_set_maximum(int) override {}
-    void progress_set_value(int) override {}
-    void progress_hide() override {}
-    void set_busy(bool) override {}
-    void delay(double) override {}
-    void process_events() override { QCoreApplication::processEvents(); }
 };
 
 // The panel as the cycle's view, with every reading counted on its way to the panel.
@@ -186,6 +177,7 @@ class Soak {
     void inject(Fault fault);
     bool mend_and_reconnect();
     long exported_lines() const;
+    long line_faults() const;
     void report(double wall, long exported, bool ok) const;
 
     double seconds_;
@@ -195,7 +187,8 @@ class Soak {
     std::filesystem::path folder_;
     std::shared_ptr<sim::Instrument> instrument_;
     std::unique_ptr<sim::SerialDoor> door_;
-    SoakBackend backend_;
+    std::ofstream message_log_;
+    std::unique_ptr<SoakBackend> backend_;
     measure::MeasurePanel* panel_ = nullptr;
     std::unique_ptr<CountingView> view_;
 
@@ -212,7 +205,9 @@ bool Soak::set_up() {
     char pattern[] = "/tmp/ohm7416-soak-XXXXXX";
     if (!::mkdtemp(pattern)) return false;
     folder_ = pattern;
-    ui::set_backend(&backend_);
+    message_log_.open(folder_ / "messages.txt");
+    backend_ = std::make_unique<SoakBackend>(message_log_);
+    ui::set_backend(backend_.get());
 
     sim::InstrumentOptions options;
     options.clock = std::make_shared<sim::InstantClock>();
@@ -307,14 +302,21 @@ bool Soak::mend_and_reconnect() {
         door_->place_link(folder_ / "tty");
     }
     zk7416_close(settings::tarvolux);
-    const int before = backend_.messages;
+    const int before = backend_->messages;
     if (settings::connect_and_identify() != 0 || settings::upload_current_state(1) != 0 ||
-        backend_.messages != before) {
+        backend_->messages != before) {
         ++failed_reconnects_;
         return false;
     }
     measure::CB_STARTorSTOP(*view_, true, false);
     return measure::measuring == 1;
+}
+
+long Soak::line_faults() const {
+    long n = 0;
+    for (const auto& [fault, c] : counts_)
+        if (!survivable(fault)) n += c.injected;
+    return n;
 }
 
 long Soak::exported_lines() const {
@@ -342,6 +344,10 @@ int Soak::run() {
                                  std::chrono::duration<double>(seconds_));
     const auto warm = start + std::chrono::seconds(std::min(60, static_cast<int>(seconds_ / 10)));
     bool warm_taken = false;
+    // A line now and then shows the memory's course over the run.
+    const auto report_every = std::chrono::duration_cast<SteadyClock::duration>(
+        std::chrono::duration<double>(std::max(seconds_ / 6, 1.0)));
+    auto next_report = start + report_every;
     measure::CB_STARTorSTOP(*view_, true, false);
     while (SteadyClock::now() < end) {
         const double roll = chance(random_);
@@ -355,7 +361,7 @@ int Soak::run() {
             injected = true;
         }
         if (injected) inject(fault);
-        const int messages_before = backend_.messages;
+        const int messages_before = backend_->messages;
 
         measure::CB_TimerInterrupt(*view_);
         ++ticks_;
@@ -366,11 +372,11 @@ int Soak::run() {
                 [](sim::InstrumentState& state) { state.status.set_resistance_causes(0); });
 
         if (measure::measuring == 1) {
-            if (injected && survivable(fault) && backend_.messages == messages_before)
+            if (injected && survivable(fault) && backend_->messages == messages_before)
                 ++counts_[fault].survived;
         } else {
             // The measurement ended: one message, then the operator mends and restarts.
-            const bool one_message = backend_.messages == messages_before + 1;
+            const bool one_message = backend_->messages == messages_before + 1;
             if (!one_message) ++ends_with_other_than_one_message_;
             if (!injected || survivable(fault)) ++unexpected_ends_;
             const bool restarted = mend_and_reconnect();
@@ -385,6 +391,13 @@ int Soak::run() {
             if (!warm_taken && SteadyClock::now() >= warm) {
                 rss_warm_ = resident_mib();
                 warm_taken = true;
+            }
+            if (SteadyClock::now() >= next_report) {
+                next_report += report_every;
+                std::printf("after %6.0f s: %9ld values, %6ld line faults, resident %.1f MiB\n",
+                            std::chrono::duration<double>(SteadyClock::now() - start).count(),
+                            view_->values, line_faults(), resident_mib());
+                std::fflush(stdout);
             }
         }
     }
@@ -432,8 +445,8 @@ void Soak::report(double wall, long exported, bool ok) const {
         "unexpected ends %ld, ends without exactly one message %ld, failed reconnects "
         "%ld\n",
         unexpected_ends_, ends_with_other_than_one_message_, failed_reconnects_);
-    if (!backend_.last_message.empty())
-        std::printf("last message: %s\n", backend_.last_message.c_str());
+    if (!backend_->last_message.empty())
+        std::printf("last message: %s\n", backend_->last_message.c_str());
     std::printf(
         "resident memory: start %.1f MiB, after warm-up %.1f MiB, end %.1f MiB, "
         "highest %.1f MiB\n",
