@@ -188,8 +188,10 @@ std::pair<std::string, int> PhaseRun::fatal_command(Phase phase) const {
 }
 
 std::string PhaseRun::message_start(Phase phase) {
-    if (phase == Phase::MeasuringAutoRange || phase == Phase::MeasuringDatalogger)
-        return "Keine Antwort vom Tarvolux Typ 7416.\nSchritt: ";
+    if (phase == Phase::MeasuringAutoRange)
+        return "Keine Antwort vom Tarvolux Typ 7416.\nSchritt: Messbereich lesen\nFehler ";
+    if (phase == Phase::MeasuringDatalogger)
+        return "Keine Antwort vom Tarvolux Typ 7416.\nSchritt: Datalogger-Zustand lesen\nFehler ";
     if (measuring_phase(phase))
         return "Keine Antwort vom Tarvolux Typ 7416.\nSchritt: Messwert lesen\nFehler ";
     if (phase == Phase::Readout)
