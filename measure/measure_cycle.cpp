@@ -1,6 +1,8 @@
 #include "measure/measure_cycle.h"
 
+#include <chrono>
 #include <cstdio>
+#include <string_view>
 
 #include "driver/zk7416.h"
 #include "export/export_file.h"
@@ -42,6 +44,17 @@ constexpr double TEMPERATURE_FAILED = -999.9;
 
 double stop_idle_limit = settings::IDLE_LIMIT_SECONDS;
 
+using SteadyClock = std::chrono::steady_clock;
+// When the instrument last gave a sign of life while measuring: the start, a value, or
+// an answer to the line check.
+SteadyClock::time_point last_sign_of_life;
+
+bool quiet_too_long() {
+    return SteadyClock::now() - last_sign_of_life >=
+           std::chrono::duration_cast<SteadyClock::duration>(
+               std::chrono::duration<double>(stop_idle_limit));
+}
+
 void errorhandler(std::int32_t status, const char* what) {
     if (status == 0) return;
     char text[300];
@@ -69,12 +82,21 @@ void demonstration_step(std::string& answer) {
     answer.clear();
 }
 
+void end_without_line(CycleView& view, std::int32_t status, std::string_view step);
+
 // The plotting step: in automatic range the axis follows the range the instrument
-// reports, and is set anew only when that range changes.
-void graph_step(CycleView& view, double ohms) {
+// reports, and is set anew only when that range changes. False when the range query
+// found the line dead (the value is plotted on the axis it had, and the measurement
+// has ended).
+bool graph_step(CycleView& view, double ohms) {
     if (rec::measurement_configuration.range == 0) {
         char answer[ZK7416_ANSWER_SIZE] = {};
-        zk7416_receive_scpi(tarvolux, "SENSE:FRES:RANG?", answer);
+        std::int32_t s = zk7416_receive_scpi(tarvolux, "SENSE:FRES:RANG?", answer);
+        if (settings::is_transport_error(s)) {
+            view.plot(plot_values(ohms));
+            end_without_line(view, s, "Messbereich lesen");
+            return false;
+        }
         ui::delay(STEP_PAUSE);
         int number = get_range_number(answer);
         if (auto axis = automatic_range_axis(number)) {
@@ -87,6 +109,7 @@ void graph_step(CycleView& view, double ohms) {
         }
     }
     view.plot(plot_values(ohms));
+    return true;
 }
 
 void store(const std::string& text) {
@@ -100,13 +123,19 @@ void store(const std::string& text) {
                         "zum vorigen sind in der Datei.");
 }
 
-void check_datalogger_state(CycleView& view) {
+// False when the query found the line dead (the measurement has ended).
+bool check_datalogger_state(CycleView& view) {
     char answer[ZK7416_ANSWER_SIZE] = {};
-    if (zk7416_receive_scpi(tarvolux, "DAT:STAT?", answer) != 0) return;
-    if (std::string(answer) != "0") return;
+    std::int32_t s = zk7416_receive_scpi(tarvolux, "DAT:STAT?", answer);
+    if (settings::is_transport_error(s)) {
+        end_without_line(view, s, "Datalogger-Zustand lesen");
+        return false;
+    }
+    if (s != 0 || std::string(answer) != "0") return true;
     rec::datalog.state = 0;
     view.datalogger_switch_off();
     datalogflag = 1;
+    return true;
 }
 
 // A poll that failed on the line itself: the instrument no longer answers. Polling on
@@ -116,16 +145,31 @@ bool line_lost(std::int32_t status) {
     return status == ZK7416_ERR_WRITE || status == ZK7416_ERR_READ || status == ZK7416_NAK;
 }
 
-void end_without_line(CycleView& view, std::int32_t status) {
+void end_without_line(CycleView& view, std::int32_t status, std::string_view step) {
     view.set_start_switch(false);
     measuring = 0;
-    settings::report_connection_lost("Messwert lesen", status);
+    settings::report_connection_lost(step, status);
     ui::dim_menus_while_measuring(false);
     view.leave_measuring_state();
     datalogflag = envelopeflag = compareflag = 0;
     view.show_stop_results(false, false, false);
     working_light_on = 0;
     view.set_lamp(false);
+}
+
+// An RS-232 line that answers every poll with EOT looks like an instrument without a
+// new value, and an instrument gone quiet on GPIB makes every wait for its service
+// request end in a time-out. When no value has come for as long as one value may take,
+// this tick asks the instrument once, instead of polling, whether it still answers.
+void check_line(CycleView& view) {
+    std::int32_t oper = 0;
+    std::int32_t s = zk7416_read_oper_event_reg(tarvolux, &oper);
+    if (settings::is_transport_error(s)) {
+        end_without_line(view, s, "Messwert lesen");
+        return;
+    }
+    last_sign_of_life = SteadyClock::now();
+    ui::delay(STEP_PAUSE);
 }
 
 void end_by_itself(CycleView& view) {
@@ -185,6 +229,7 @@ void start(CycleView& view) {
         measuring = 0;
         return;
     }
+    last_sign_of_life = SteadyClock::now();
     view.enter_measuring_state();
     ui::dim_menus_while_measuring(true);
 }
@@ -221,6 +266,10 @@ void CB_TimerInterrupt(CycleView& view) {
     ui::CallbackScope scope;
     if (end_storing_outside_resistance_mode()) return;
 
+    if (quiet_too_long()) {
+        check_line(view);
+        return;
+    }
     std::string answer;
     if (demo_7416_meas_start == 1 && demo_7416_flag == 1) demonstration_step(answer);
     char buffer[ZK7416_ANSWER_SIZE] = {};
@@ -233,15 +282,16 @@ void CB_TimerInterrupt(CycleView& view) {
     view.show_reading(reading);
     if (reading.kind == Reading::Kind::Error) {
         if (line_lost(r))
-            end_without_line(view, r);
+            end_without_line(view, r, "Messwert lesen");
         else if (rec::measurement_configuration.load == 1)
             end_by_itself(view);
         return;
     }
+    last_sign_of_life = SteadyClock::now();
     demo_7416_meas_start = 1;
     if (exporting::measure_store_mode == 1 && !reading.reference) store(reading.text);
-    if (view.graph_shown() && reading.ohms) graph_step(view, *reading.ohms);
-    if (rec::datalog.state == 1) check_datalogger_state(view);
+    if (view.graph_shown() && reading.ohms && !graph_step(view, *reading.ohms)) return;
+    if (rec::datalog.state == 1 && !check_datalogger_state(view)) return;
     if (rec::measurement_configuration.continuous == 0 && demo_7416_flag == 0) end_by_itself(view);
 }
 

@@ -66,7 +66,9 @@ class CycleView {
     virtual void plot(const std::array<double, 5>& values) = 0;
 };
 
-// How long the stop waits for the instrument to become idle.
+// The longest one value may take: the stop waits this long for the instrument to
+// become idle, and a measurement that brings no value for this long checks once that
+// the instrument still answers.
 void set_stop_idle_limit(double seconds);
 
 // The start/stop switch moved: on starts, off stops.

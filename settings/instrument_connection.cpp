@@ -3,6 +3,7 @@
 #include <string>
 
 #include "driver/zk7416.h"
+#include "platform/ni488.h"
 #include "settings/identification.h"
 #include "settings/instrument_handle.h"
 #include "settings/records.h"
@@ -12,16 +13,34 @@
 namespace settings {
 namespace {
 
-constexpr double SERIAL_TIMEOUT = 10.0;
-constexpr int GPIB_TIMEOUT_CODE = 13;  // 10 s
+double timeout_seconds = 10.0;
+
+// The GPIB library takes its time-outs as codes of fixed lengths (10 s is code 13).
+int gpib_timeout_code(double seconds) {
+    for (int code = ni488::T10us; code < ni488::T1000s; ++code)
+        if (ni488::timeout_seconds(code) >= seconds) return code;
+    return ni488::T1000s;
+}
+
+std::string measurement_stop_message(std::int32_t status) {
+    return "Keine Antwort vom Tarvolux Typ 7416 auf den Befehl zum Beenden der Messung "
+           "(Fehler " +
+           std::to_string(status) +
+           ").\nDie Geräteeinstellungen wurden nicht gelesen.\nDatenübertragungskabel OK ?";
+}
 
 }  // namespace
+
+void set_transport_timeout(double seconds) {
+    timeout_seconds = seconds;
+}
 
 std::int32_t open_interface(char* idn) {
     ui::BusyCursor busy;
     if (rec::com.interface == 0)
-        return zk7416_init_gpib(rec::com.gpib_address, GPIB_TIMEOUT_CODE, 0, idn, &tarvolux);
-    return zk7416_init_serial(rec::com.com_port, rec::com.baud_rate, SERIAL_TIMEOUT, idn, 0,
+        return zk7416_init_gpib(rec::com.gpib_address, gpib_timeout_code(timeout_seconds), 0, idn,
+                                &tarvolux);
+    return zk7416_init_serial(rec::com.com_port, rec::com.baud_rate, timeout_seconds, idn, 0,
                               &tarvolux);
 }
 
@@ -43,12 +62,7 @@ int bring_to_known_state(double idle_limit_seconds) {
     std::int32_t stopped = zk7416_meas_stop(tarvolux);
     ui::delay(0.05);
     if (stopped != 0) {
-        ui::message_box("Fehler-Meldung :",
-                        "Keine Antwort vom Tarvolux Typ 7416 auf den Befehl zum Beenden der "
-                        "Messung (Fehler " +
-                            std::to_string(stopped) +
-                            ").\nDie Geräteeinstellungen wurden nicht gelesen.\n"
-                            "Datenübertragungskabel OK ?");
+        ui::message_box("Fehler-Meldung :", measurement_stop_message(stopped));
         return -1;
     }
     IdleWait idle = wait_until_idle(tarvolux, idle_limit_seconds);

@@ -93,6 +93,10 @@ void BlockProtocol::finish_block(std::string& out) {
 
 void BlockProtocol::answer_request(std::string& out) {
     if (faults_.fire(SerialFault::SilentResponse)) return;
+    if (faults_.fire(SerialFault::GarbageResponse)) {
+        out += SERIAL_GARBAGE;
+        return;
+    }
     if (!instrument_.output_pending() || faults_.fire(SerialFault::EotResponse)) {
         out += ctl::EOT;
         return;

@@ -25,18 +25,20 @@ constexpr char NAK = 0x15;
 }  // namespace ctl
 
 enum class SerialFault {
-    NakCommand,      // a good command block is refused with NAK (not executed)
-    EotCommand,      // a good command block is answered with EOT (not executed)
-    SilentCommand,   // a command block gets no reply at all (not executed)
-    GarbageAck,      // the command is executed, but SERIAL_GARBAGE comes instead of ACK
-    EotResponse,     // a request is answered with EOT although an answer waits (it stays)
-    SilentResponse,  // a request gets no reply at all (an answer stays)
-    CutResponse,     // the answer block lacks its ETX
-    NoClosingEot,    // the client's ACK of an answer gets no closing EOT
-    LongResponse,    // the answer is stretched to LONG_ANSWER_BYTES
+    NakCommand,       // a good command block is refused with NAK (not executed)
+    EotCommand,       // a good command block is answered with EOT (not executed)
+    SilentCommand,    // a command block gets no reply at all (not executed)
+    GarbageAck,       // the command is executed, but SERIAL_GARBAGE comes instead of ACK
+    EotResponse,      // a request is answered with EOT although an answer waits (it stays)
+    SilentResponse,   // a request gets no reply at all (an answer stays)
+    CutResponse,      // the answer block lacks its ETX
+    NoClosingEot,     // the client's ACK of an answer gets no closing EOT
+    LongResponse,     // the answer is stretched to LONG_ANSWER_BYTES
+    GarbageResponse,  // a request gets SERIAL_GARBAGE instead of a block (an answer stays)
 };
 
-// What comes instead of the ACK under SerialFault::GarbageAck.
+// What comes instead of the ACK under SerialFault::GarbageAck, and instead of the answer
+// block under SerialFault::GarbageResponse.
 constexpr std::string_view SERIAL_GARBAGE = "\xA5\x5A\xFF";
 // A block longer than this is refused with NAK before its ETX arrives.
 constexpr std::size_t MAX_BLOCK_BYTES = 1024;

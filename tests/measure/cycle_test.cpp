@@ -1,6 +1,9 @@
 // The measurement cycle on the panel: start, ticks, the temperature tick, the stop with
 // its final results, single measurements, the demonstration cycle, and the wire of
 // each, through both doors.
+#include <chrono>
+#include <thread>
+
 #include "driver/zk7416.h"
 #include "measure/measure_cycle.h"
 #include "ui/callback_scope.h"
@@ -141,6 +144,39 @@ TEST_F(PanelOnRs232, AFetchThatBringsNothingIsNoValue) {
     EXPECT_EQ(value_shown(), before);
     EXPECT_EQ(measure::measuring, 1) << "a single measurement waits for its value";
     sim->instrument().set_command_listener({});
+}
+
+// An instrument that brings no value for longer than one value may take is asked once
+// whether it still answers; one that does measures on, one that answers only EOT is
+// a dead line.
+TEST_F(PanelOnRs232, ALongQuietIsCheckedOnceAndOnlyADeadLineEndsTheMeasurement) {
+    measure::set_stop_idle_limit(0.05);
+    click_start();
+    always_answer("S:O:C?", "0");  // no value available
+    clear();
+    tick();
+    EXPECT_EQ(lines(), Lines{"S:O:C?"});
+    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    tick();  // the check: answered
+    tick();  // a poll again
+    EXPECT_EQ(lines(), (Lines{"S:O:C?", "S:O:C?", "S:O:C?"}));
+    EXPECT_EQ(measure::measuring, 1);
+    EXPECT_TRUE(messages().empty());
+
+    sim->serial_door().faults().arm(tarvolux::sim::SerialFault::EotCommand, 1000);
+    tick();
+    EXPECT_EQ(measure::measuring, 1) << "EOT to a poll is no value yet";
+    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    tick();
+    EXPECT_EQ(measure::measuring, 0);
+    EXPECT_FALSE(form().startButton->isChecked());
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].rfind("Keine Antwort vom Tarvolux Typ 7416.\nSchritt: Messwert lesen\n"
+                                  "Fehler 301",
+                                  0),
+              0u)
+        << messages()[0];
+    sim->serial_door().faults().clear();
 }
 
 TEST_P(Cycle, AFailedStartShowsNoRunningMeasurement) {

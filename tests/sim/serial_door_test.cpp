@@ -138,6 +138,11 @@ const FaultCase FAULT_CASES[] = {
      SerialFault::SilentResponse,
      {{QUERY, ACK}, {EOT, ""}, {EOT, STX + "0\r\n" + ETX}, {ACK, EOT}},
      {"*SRE?"}},
+    // Noise instead of the block: the client gives up on it and asks again.
+    {"GarbageResponse",
+     SerialFault::GarbageResponse,
+     {{QUERY, ACK}, {EOT, std::string(SERIAL_GARBAGE)}, {EOT, STX + "0\r\n" + ETX}, {ACK, EOT}},
+     {"*SRE?"}},
     // The block lacks its ETX; the client gives up and sends its next command.
     {"CutResponse",
      SerialFault::CutResponse,
