@@ -14,34 +14,11 @@
 #include <vector>
 
 #include "driver/zk7416.h"
+#include "fuzz/answering_instrument.h"
 #include "fuzz/fake_line.h"
 #include "fuzz/fuzz_check.h"
 
 namespace {
-
-constexpr char STX = 0x02, ETX = 0x03, EOT = 0x04, ACK = 0x06;
-
-// The instrument as the driver expects it, answering each query with the next line.
-class AnsweringInstrument {
-  public:
-    explicit AnsweringInstrument(std::vector<std::string> answers) : answers_(std::move(answers)) {}
-
-    std::string respond(std::string_view written) {
-        if (written.size() > 1 && written.front() == STX) return std::string(1, ACK);
-        if (written == std::string_view(&EOT, 1)) {
-            if (next_ >= answers_.size()) return std::string(1, EOT);
-            return STX + answers_[next_++] + "\r\n" + ETX;
-        }
-        if (written == std::string_view(&ACK, 1)) return std::string(1, EOT);
-        return {};
-    }
-
-    bool exhausted() const { return next_ >= answers_.size(); }
-
-  private:
-    std::vector<std::string> answers_;
-    std::size_t next_ = 0;
-};
 
 // A text output of `size` bytes; checks afterwards that it is still terminated inside.
 class TextOut {
@@ -63,7 +40,7 @@ void connect() {
     static bool connected = false;
     if (connected) return;
     fuzz::fake_line_reset([](std::string_view written) {
-        static AnsweringInstrument idn({"TARVOLUX,7416,0,0497,1.0"});
+        static fuzz::AnsweringInstrument idn({"TARVOLUX,7416,0,0497,1.0"});
         return idn.respond(written);
     });
     char idn[ZK7416_ANSWER_SIZE];
@@ -198,20 +175,6 @@ std::vector<Call> calls() {
     return list;
 }
 
-std::vector<std::string> split_lines(std::string_view data) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (;;) {
-        std::size_t end = data.find('\n', start);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(data.substr(start));
-            return lines;
-        }
-        lines.emplace_back(data.substr(start, end - start));
-        start = end + 1;
-    }
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -219,7 +182,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     connect();
     static const std::vector<Call> all = calls();
     std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
-    AnsweringInstrument instrument(split_lines(text));
+    fuzz::AnsweringInstrument instrument(fuzz::split_lines(text));
     fuzz::fake_line_reset([&](std::string_view written) { return instrument.respond(written); });
 
     std::size_t first = data[0] % all.size();
