@@ -231,7 +231,9 @@ int ComWrt(int port, const char* buffer, int count) {
         if (w == 0) return fail(kRs232TimeOut);
         if (w < 0) return fail(kRs232IoError);
     }
-    ::tcdrain(fd);
+    // Written means queued for sending, as with the original serial library: the
+    // answer's time-out that follows covers the few milliseconds the bytes take on the
+    // line, so waiting here for the transmitter would only cost a system call per block.
     return ok(written);
 }
 
