@@ -36,12 +36,18 @@ namespace {
 // A real number in fixed-point notation that reads back as the same double. "%f" keeps
 // six decimals, which turns a PT100 coefficient of 0.0039083 into 0.003908 and
 // -5.775e-7 into -0.000001; where six decimals already give the value back the text is
-// exactly "%f"'s, otherwise decimals are added until it reads back unchanged.
+// exactly "%f"'s, otherwise decimals are added until it reads back unchanged, up to
+// MAX_REAL_DECIMALS: a value that needs more (below about 1e-23, which no setting of the
+// instrument resolves; only a damaged file holds one) is sent rounded there, so it
+// cannot make its command too long for a line.
+constexpr int MAX_REAL_DECIMALS = 40;
+
 std::string real_text(const std::string& spec, double value) {
     char text[kBufferSize * 8];
     std::snprintf(text, sizeof text, (spec + ".6f").c_str(), value);
     if (!std::isfinite(value)) return text;
-    for (int decimals = 7; std::strtod(text, nullptr) != value; ++decimals) {
+    for (int decimals = 7; decimals <= MAX_REAL_DECIMALS && std::strtod(text, nullptr) != value;
+         ++decimals) {
         int n = std::snprintf(text, sizeof text, (spec + ".*f").c_str(), decimals, value);
         // Beyond this the line is far longer than the message layer accepts anyway.
         if (n < 0 || static_cast<std::size_t>(n) >= sizeof text) break;

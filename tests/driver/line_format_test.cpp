@@ -50,6 +50,9 @@ TEST(LineFormat, AnyDoubleRoundTripsInFixedPointNotation) {
     }
     EXPECT_EQ(line("%f", std::numeric_limits<double>::infinity()), "inf");
     EXPECT_EQ(line("%f", std::nan("")), "nan") << "no endless search for a text that reads back";
+    // Far below anything the instrument resolves: rounded, so the line stays short.
+    EXPECT_EQ(line("%f", 1e-300), "0." + std::string(40, '0'));
+    EXPECT_EQ(line("%f", -3e-39), "-0." + std::string(38, '0') + "3");
 }
 
 TEST(LineFormat, OtherConversionsAreWrittenAsPrintfDoes) {
