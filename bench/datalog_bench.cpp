@@ -20,6 +20,7 @@
 #include <memory>
 #include <numeric>
 
+#include "bench/offscreen_benchmarks.h"
 #include "datalog/graph_panel.h"
 #include "datalog/readout.h"
 #include "datalog/readout_list_model.h"
@@ -186,11 +187,7 @@ BENCHMARK(BM_GraphOpen)->Unit(benchmark::kMillisecond)->UseRealTime();
 }  // namespace
 
 int main(int argc, char** argv) {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    bench::run_offscreen_benchmarks(argc, argv);
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("peak memory (max RSS): %.1f MB\n", usage.ru_maxrss / 1024.0);

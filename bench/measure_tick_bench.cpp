@@ -6,7 +6,6 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -14,6 +13,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/offscreen_benchmarks.h"
 #include "export/ascii_exp.h"
 #include "export/export_file.h"
 #include "export/export_writers.h"
@@ -130,10 +130,6 @@ BENCHMARK(BM_HundredThousandValues)->Iterations(1)->Unit(benchmark::kMillisecond
 }  // namespace
 
 int main(int argc, char** argv) {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    bench::run_offscreen_benchmarks(argc, argv);
     return 0;
 }

@@ -38,9 +38,9 @@ const Subcommand* match_command(const std::vector<std::string>& args, std::size_
     return best;
 }
 
-const OptionSpec* find_option(const Subcommand* command, const std::string& name) {
+const CommandOption* find_option(const Subcommand* command, const std::string& name) {
     if (!command) return nullptr;
-    for (const OptionSpec& option : command->options)
+    for (const CommandOption& option : command->options)
         if (option.name == name) return &option;
     return nullptr;
 }
@@ -128,10 +128,10 @@ struct Parser {
                 bool handled = false;
                 if (!global_option(name, inline_value, handled)) return false;
                 if (!handled) {
-                    const OptionSpec* spec = find_option(out.subcommand, name);
-                    if (!spec) return fail("Unbekannte Option " + name);
+                    const CommandOption* option = find_option(out.subcommand, name);
+                    if (!option) return fail("Unbekannte Option " + name);
                     std::string value;
-                    if (!spec->value_name.empty() && !take_value(name, inline_value, value))
+                    if (!option->value_name.empty() && !take_value(name, inline_value, value))
                         return false;
                     out.values[name] = value;
                 }
@@ -224,9 +224,9 @@ void paragraph(std::ostringstream& out, const std::string& text) {
     out << '\n';
 }
 
-void list_options(std::ostringstream& text, const std::vector<OptionSpec>& options,
+void list_options(std::ostringstream& text, const std::vector<CommandOption>& options,
                   std::size_t indent) {
-    for (const OptionSpec& option : options)
+    for (const CommandOption& option : options)
         help_entry(text, indent,
                    option.name + (option.value_name.empty() ? "" : " " + option.value_name),
                    option.help);

@@ -48,13 +48,13 @@ std::string listed_types() {
 
 }  // namespace
 
-OptionSpec format_option() {
+CommandOption format_option() {
     return {"--format", "NAME",
             "Export Typ aus format.for/export.exp, mit seinem Namen (z. B. Tabellenkalkulation) "
             "oder seiner Formatdatei (z. B. tabelle.for) (Vorgabe: der erste Typ der Liste)"};
 }
 
-OptionSpec comment_option() {
+CommandOption comment_option() {
     return {"--comment", "TEXT",
             "Kommentar im Kopf der Exportdatei, höchstens 100 Zeichen (Vorgabe: leer)"};
 }

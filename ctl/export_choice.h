@@ -12,8 +12,8 @@ namespace ctl {
 
 // The options --format and --comment, the same for every command that exports.
 // Functions, not objects: the command tables are built during static initialisation.
-OptionSpec format_option();
-OptionSpec comment_option();
+CommandOption format_option();
+CommandOption comment_option();
 
 // --format and --comment only with --export, and --export with a file name. False with
 // a German one-line `error`.

@@ -16,7 +16,7 @@ namespace ctl {
 
 class Session;
 
-struct OptionSpec {
+struct CommandOption {
     std::string name;        // "--datalogger"
     std::string value_name;  // "" for a switch, else the value's name in the help ("DATEI")
     std::string help;        // German; states the default
@@ -41,7 +41,7 @@ struct Subcommand {
     std::string arguments;  // for the help: "DATEI"
     std::size_t argument_count;
     std::string summary;  // one German line
-    std::vector<OptionSpec> options;
+    std::vector<CommandOption> options;
     // 0 on success; otherwise the operator has been told why (one message).
     int (*run)(Invocation& invocation);
     // Checks what the command line gives beyond the number of arguments (nullptr: no

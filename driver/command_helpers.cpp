@@ -42,13 +42,13 @@ namespace {
 // cannot make its command too long for a line.
 constexpr int MAX_REAL_DECIMALS = 40;
 
-std::string real_text(const std::string& spec, double value) {
+std::string real_text(const std::string& head, double value) {
     char text[kBufferSize * 8];
-    std::snprintf(text, sizeof text, (spec + ".6f").c_str(), value);
+    std::snprintf(text, sizeof text, (head + ".6f").c_str(), value);
     if (!std::isfinite(value)) return text;
     for (int decimals = 7; decimals <= MAX_REAL_DECIMALS && std::strtod(text, nullptr) != value;
          ++decimals) {
-        int n = std::snprintf(text, sizeof text, (spec + ".*f").c_str(), decimals, value);
+        int n = std::snprintf(text, sizeof text, (head + ".*f").c_str(), decimals, value);
         // Beyond this the line is far longer than the message layer accepts anyway.
         if (n < 0 || static_cast<std::size_t>(n) >= sizeof text) break;
     }
@@ -58,16 +58,16 @@ std::string real_text(const std::string& spec, double value) {
 // One conversion of the format: flags and width as written, the precision if any, the
 // length modifiers and the conversion letter.
 struct Conversion {
-    std::string spec;  // '%', flags, width; without precision, length and letter
+    std::string head;  // '%', flags, width; without precision, length and letter
     std::string precision;
     std::string length;
     char letter = 0;
 };
 
 const char* parse_conversion(const char* p, Conversion& c) {
-    c.spec = "%";
-    while (*p && std::strchr("-+ #0", *p)) c.spec += *p++;
-    while (*p && (std::isdigit(static_cast<unsigned char>(*p)) || *p == '*')) c.spec += *p++;
+    c.head = "%";
+    while (*p && std::strchr("-+ #0", *p)) c.head += *p++;
+    while (*p && (std::isdigit(static_cast<unsigned char>(*p)) || *p == '*')) c.head += *p++;
     if (*p == '.') {
         c.precision += *p++;
         while (*p && (std::isdigit(static_cast<unsigned char>(*p)) || *p == '*'))
@@ -113,7 +113,7 @@ std::string vline(const char* format, va_list arguments) {
             continue;
         }
         // Widths and precisions given as '*' come first in the arguments.
-        std::string prefix = c.spec + c.precision;
+        std::string prefix = c.head + c.precision;
         std::string resolved;
         for (char ch : prefix) {
             if (ch == '*')

@@ -9,7 +9,7 @@ namespace tarvolux::sim {
 
 namespace {
 
-struct OptionSpec {
+struct CommandOption {
     const char* name;
     const char* value;  // nullptr for a switch
     const char* help;
@@ -26,7 +26,7 @@ std::string resistance_option(std::optional<double>& target, const std::string& 
     return {};
 }
 
-const OptionSpec OPTIONS[] = {
+const CommandOption OPTIONS[] = {
     {"--help", nullptr, "show this text",
      [](ToolSettings& s, const std::string&) {
          s.help = true;
@@ -88,8 +88,8 @@ const OptionSpec OPTIONS[] = {
      }},
 };
 
-const OptionSpec* find_option(std::string_view name) {
-    for (const OptionSpec& option : OPTIONS) {
+const CommandOption* find_option(std::string_view name) {
+    for (const CommandOption& option : OPTIONS) {
         if (name == option.name) return &option;
     }
     return nullptr;
@@ -103,7 +103,7 @@ ToolParse parse_tool_options(const std::vector<std::string>& args) {
         const std::string& arg = args[i];
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
-        const OptionSpec* option = find_option(name);
+        const CommandOption* option = find_option(name);
         if (!option) {
             parse.error = "unknown option \"" + arg + "\"";
             return parse;
@@ -140,7 +140,7 @@ std::string tool_usage() {
     std::string text =
         "usage: tarvolux-sim [OPTION]...\n"
         "Simulated Tarvolux Typ 7416 on a pseudo-terminal; runs until interrupted.\n\n";
-    for (const OptionSpec& option : OPTIONS) {
+    for (const CommandOption& option : OPTIONS) {
         std::string left = std::string("  ") + option.name;
         if (option.value) left += std::string(" ") + option.value;
         if (left.size() < 22) left.resize(22, ' ');
