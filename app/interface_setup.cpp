@@ -12,8 +12,8 @@
 #include "settings/com_setup.h"
 #include "settings/identification.h"
 #include "settings/instrument_connection.h"
-#include "settings/instrument_handle.h"
-#include "settings/project_dir.h"
+#include "instrument/instrument_handle.h"
+#include "files/project_dir.h"
 #include "settings/records.h"
 #include "ui/qt/panel_setup.h"
 #include "ui/ui.h"
@@ -25,7 +25,7 @@ namespace {
 
 constexpr int kBaudRates[] = {1200, 2400, 4800, 9600, 19200, 38400};
 
-settings::SerialPortMap port_map;
+instrument::SerialPortMap port_map;
 bool simulation_active = false;
 
 void check_interface(int interface) {
@@ -54,7 +54,7 @@ class SerialSetupForm {
   public:
     explicit SerialSetupForm(QDialog& dialog) {
         form_.setupUi(&dialog);
-        for (int port = 1; port <= settings::COM_PORTS; ++port) {
+        for (int port = 1; port <= instrument::COM_PORTS; ++port) {
             bool fixed = false;
             form_.portCombo->addItem(
                 QStringLiteral("COM%1  (%2)").arg(port).arg(device_of(port, &fixed)), port - 1);
@@ -65,7 +65,7 @@ class SerialSetupForm {
 
         int port_index = rec::com.com_port - 1;
         form_.portCombo->setCurrentIndex(
-            port_index >= 0 && port_index < settings::COM_PORTS ? port_index : 0);
+            port_index >= 0 && port_index < instrument::COM_PORTS ? port_index : 0);
         int baud_index = form_.baudCombo->findData(static_cast<int>(rec::com.baud_rate));
         form_.baudCombo->setCurrentIndex(baud_index >= 0 ? baud_index : 3);
         QObject::connect(form_.portCombo, &QComboBox::currentIndexChanged,
@@ -106,7 +106,7 @@ void remember_device(int port, const QString& device) {
 
 }  // namespace
 
-settings::SerialPortMap& serial_port_map() {
+instrument::SerialPortMap& serial_port_map() {
     return port_map;
 }
 
@@ -117,7 +117,7 @@ void set_simulation_active(bool active) {
 
 void create_export_directory() {
     std::error_code ec;
-    std::filesystem::create_directories(settings::join_path(settings::curr_dir, "EXPORT"), ec);
+    std::filesystem::create_directories(files::join_path(files::curr_dir, "EXPORT"), ec);
 }
 
 int setup() {
@@ -151,7 +151,7 @@ int serial_setup() {
         rec::com.com_port = static_cast<std::int16_t>(controls.port());
         rec::com.baud_rate = controls.baud();
         remember_device(controls.port(), controls.device());
-        zk7416_close(settings::tarvolux);
+        zk7416_close(instrument::tarvolux);
         ui::delay(0.05);
         rec::com.interface = 1;
         char idn[500] = {};
@@ -163,7 +163,7 @@ int serial_setup() {
         check_interface(1);
         settings::store_identification(idn);
         show_connected();
-        if (!simulation_active) settings::save_serial_port_map(settings::curr_dir, port_map);
+        if (!simulation_active) instrument::save_serial_port_map(files::curr_dir, port_map);
         // A failed save has told the operator; the dialog stays open.
         if (settings::save_com_setup() == 1) dialog.accept();
     });
@@ -184,7 +184,7 @@ int gpib_setup() {
         rec::com.gpib_address = form.addressSpin->value();
         // The open connection is closed first, as the RS-232 dialog does, so an
         // instrument is never left addressed by a slot the program has forgotten.
-        zk7416_close(settings::tarvolux);
+        zk7416_close(instrument::tarvolux);
         rec::com.interface = 0;
         char idn[500] = {};
         if (settings::open_interface(idn) != 0) {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "settings/serial_port_map.h"
+#include "instrument/serial_port_map.h"
 
 namespace app {
 
@@ -16,7 +16,7 @@ int serial_setup();
 int gpib_setup();
 
 // The COM-number-to-device mapping the RS-232 dialog edits; loaded at start.
-settings::SerialPortMap& serial_port_map();
+instrument::SerialPortMap& serial_port_map();
 // While the built-in simulation runs, COM1 means its pseudo-terminal: that mapping is
 // not the operator's and is never saved.
 void set_simulation_active(bool active);

@@ -4,13 +4,13 @@
 #include <QString>
 #include <cstddef>
 
-#include "settings/text_field.h"
+#include "text/text_field.h"
 
 namespace app {
 
 template <std::size_t N>
 QString record_text(const char (&field)[N]) {
-    return QString::fromStdString(rec::field_text_utf8(field, N));
+    return QString::fromStdString(text::field_text_utf8(field, N));
 }
 
 }  // namespace app

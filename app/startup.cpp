@@ -10,8 +10,8 @@
 #include "measure/measure_panel.h"
 #include "settings/com_setup.h"
 #include "settings/instrument_connection.h"
-#include "settings/instrument_handle.h"
-#include "settings/project_dir.h"
+#include "instrument/instrument_handle.h"
+#include "files/project_dir.h"
 #include "settings/records.h"
 #include "ui/ui.h"
 
@@ -42,14 +42,14 @@ bool Program::start(const CommandLine& command_line, const std::string& executab
     set_print_defaults();
 
     std::string error;
-    settings::curr_dir = exporting::choose_project_directory(command_line.home, executable_dir,
-                                                             user_data_dir, error);
-    if (settings::curr_dir.empty()) {
+    files::curr_dir = exporting::choose_project_directory(command_line.home, executable_dir,
+                                                          user_data_dir, error);
+    if (files::curr_dir.empty()) {
         ui::message_box("Fehler-Meldung :", error);
         return false;
     }
-    serial_port_map() = settings::load_serial_port_map(settings::curr_dir);
-    settings::apply_serial_port_map(serial_port_map());
+    serial_port_map() = instrument::load_serial_port_map(files::curr_dir);
+    instrument::apply_serial_port_map(serial_port_map());
     simulation_->set_line_pacing(command_line.line_pacing);
     if (!simulation_->start(command_line.simulate, error)) {
         ui::message_box("Fehler-Meldung :", error);
@@ -93,7 +93,7 @@ void Program::shutdown() {
     set_main_panel(nullptr);
     window_.reset();
     if (exporting::measure_store_mode == 1) exporting::close_measurement_export();
-    zk7416_close(settings::tarvolux);
+    zk7416_close(instrument::tarvolux);
 }
 
 }  // namespace app

@@ -25,8 +25,8 @@
 #include "datalog/readout.h"
 #include "datalog/readout_list_model.h"
 #include "driver/zk7416.h"
-#include "settings/instrument_handle.h"
-#include "settings/readout_buffers.h"
+#include "instrument/instrument_handle.h"
+#include "instrument/readout_buffers.h"
 #include "sim/instrument.h"
 #include "sim/serial_door.h"
 #include "ui/scripted_backend.h"
@@ -49,10 +49,10 @@ class SimulatedLine {
         door_->start();
         zk7416_set_com_device(1, door_->slave_path().c_str());
         char idn[ZK7416_ANSWER_SIZE] = {};
-        if (zk7416_init_serial(1, BAUD, 10.0, idn, 0, &settings::tarvolux) != 0) std::abort();
+        if (zk7416_init_serial(1, BAUD, 10.0, idn, 0, &instrument::tarvolux) != 0) std::abort();
     }
     ~SimulatedLine() {
-        zk7416_close(settings::tarvolux);
+        zk7416_close(instrument::tarvolux);
         door_->stop();
         zk7416_set_com_device(1, "");
     }
@@ -130,8 +130,8 @@ BENCHMARK(BM_FullBlockUnpacedLine)
 
 // A full block as the instrument delivered it, before the listing step.
 void fill_raw_readout() {
-    settings::dl_readout.allocate(1, FULL_BLOCK);
-    auto entries = settings::dl_readout.dl_data();
+    instrument::dl_readout.allocate(1, FULL_BLOCK);
+    auto entries = instrument::dl_readout.dl_data();
     for (int k = 0; k < FULL_BLOCK; ++k) {
         std::snprintf(entries[k].value, sizeof entries[k].value, "%.4fMOHM",
                       12.0 + (k % 1000) / 1000.0);
@@ -139,12 +139,12 @@ void fill_raw_readout() {
         std::snprintf(entries[k].time, sizeof entries[k].time, "10:%02d:%02d:00", k / 60 % 60,
                       k % 60);
     }
-    settings::ReadoutSource source;
+    instrument::ReadoutSource source;
     source.block = 0;
     source.with_statistics = true;
     source.statistics = {"12.000 mOhm", "12.999 mOhm", "12.500 mOhm", "0.289 mOhm"};
-    settings::dl_readout.set_source(source);
-    settings::dblmin = 0.012, settings::dblmax = 0.012999, settings::dblavg = 0.0125;
+    instrument::dl_readout.set_source(source);
+    instrument::dblmin = 0.012, instrument::dblmax = 0.012999, instrument::dblavg = 0.0125;
 }
 
 void BM_ListFill(benchmark::State& state) {

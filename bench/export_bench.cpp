@@ -10,15 +10,15 @@
 #include "export/ascii_exp.h"
 #include "export/export_file.h"
 #include "export/export_writers.h"
-#include "settings/readout_buffers.h"
+#include "instrument/readout_buffers.h"
 #include "settings/records.h"
-#include "settings/value_format.h"
+#include "text/value_format.h"
 
 namespace {
 
 void fill_readout(int values) {
-    settings::dl_readout.allocate(1, values);
-    auto entries = settings::dl_readout.dl_data();
+    instrument::dl_readout.allocate(1, values);
+    auto entries = instrument::dl_readout.dl_data();
     for (int k = 0; k < values; ++k) {
         std::snprintf(entries[k].value, sizeof entries[k].value, "%.3f mOhm", 12.0 + k * 1e-4);
         std::snprintf(entries[k].date, sizeof entries[k].date, "07.12.2026");
@@ -52,7 +52,7 @@ BENCHMARK(BM_DataloggerExport)->Arg(1000)->Arg(20000)->Unit(benchmark::kMillisec
 void BM_FormatForDisplay(benchmark::State& state) {
     for (auto _ : state) {
         std::string text = "12.345MOHM";
-        benchmark::DoNotOptimize(settings::format_for_display(text));
+        benchmark::DoNotOptimize(text::format_for_display(text));
     }
 }
 BENCHMARK(BM_FormatForDisplay);

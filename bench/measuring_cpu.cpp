@@ -18,7 +18,7 @@
 #include "export/export_file.h"
 #include "export/export_writers.h"
 #include "measure/measure_panel.h"
-#include "settings/instrument_handle.h"
+#include "instrument/instrument_handle.h"
 #include "settings/records.h"
 #include "tools/embedded_instrument.h"
 #include "ui/qt/qt_backend.h"
@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
     char idn[ZK7416_ANSWER_SIZE] = {};
     std::int32_t handle = 0;
     if (zk7416_init_serial(1, baud, 10.0, idn, 0, &handle) != 0) return 1;
-    settings::tarvolux = handle;
+    instrument::tarvolux = handle;
     zk7416_send_scpi(handle, "sens:fres:nplc min");
     zk7416_send_scpi(handle, "init:cont on");
 

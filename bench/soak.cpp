@@ -38,7 +38,7 @@
 #include "measure/measure_cycle.h"
 #include "measure/measure_panel.h"
 #include "settings/instrument_connection.h"
-#include "settings/instrument_handle.h"
+#include "instrument/instrument_handle.h"
 #include "settings/records.h"
 #include "settings/transfer.h"
 #include "sim/block_protocol.h"
@@ -301,7 +301,7 @@ bool Soak::mend_and_reconnect() {
         door_->start();
         door_->place_link(folder_ / "tty");
     }
-    zk7416_close(settings::tarvolux);
+    zk7416_close(instrument::tarvolux);
     const int before = backend_->messages;
     if (settings::connect_and_identify() != 0 || settings::upload_current_state(1) != 0 ||
         backend_->messages != before) {
@@ -417,7 +417,7 @@ int Soak::run() {
 
     panel_->close_panel();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    zk7416_close(settings::tarvolux);
+    zk7416_close(instrument::tarvolux);
     door_->stop();
     if (ok) std::filesystem::remove_all(folder_);
     return ok ? 0 : 1;

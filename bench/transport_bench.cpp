@@ -19,7 +19,7 @@
 
 #include "driver/zk7416.h"
 #include "platform/gpib_library.h"
-#include "settings/instrument_handle.h"
+#include "instrument/instrument_handle.h"
 #include "settings/records.h"
 #include "settings/transfer.h"
 #include "sim/clock.h"
@@ -180,7 +180,7 @@ void BM_FullUploadWallTime(benchmark::State& state) {
     ui::ScriptedBackend backend;
     backend.set_pacing(true);
     ui::set_backend(&backend);
-    settings::tarvolux = connection.handle();
+    instrument::tarvolux = connection.handle();
     rec::device.new_firmware = 1;
     double wall = 0, pauses = 0;
     for (auto _ : state) {
@@ -195,7 +195,7 @@ void BM_FullUploadWallTime(benchmark::State& state) {
         for (double pause : backend.delays()) pauses += pause;
     }
     ui::set_backend(nullptr);
-    settings::tarvolux = 0;
+    instrument::tarvolux = 0;
     state.counters["pauses_s"] = pauses / static_cast<double>(state.iterations());
     state.counters["wall_s"] = wall / static_cast<double>(state.iterations());
     state.counters["wall_over_pauses"] = pauses > 0 ? wall / pauses : 0;

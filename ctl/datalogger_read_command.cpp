@@ -11,9 +11,9 @@
 #include "datalog/readout.h"
 #include "datalog/readout_selection.h"
 #include "settings/datalog_blocks.h"
-#include "settings/readout_buffers.h"
+#include "instrument/readout_buffers.h"
 #include "settings/records.h"
-#include "settings/transfer_run.h"
+#include "instrument/transfer_run.h"
 #include "ui/ui.h"
 
 namespace ctl {
@@ -106,13 +106,13 @@ bool fail(const std::string& text) {
 // and its fill state. False after one message when the count is not known.
 bool choose_block(int block) {
     std::int32_t opened = settings::get_counts();
-    if (settings::is_transport_error(opened)) {
-        settings::report_connection_lost("Füllstand des Datalogger-Blocks lesen", opened);
+    if (instrument::is_transport_error(opened)) {
+        instrument::report_connection_lost("Füllstand des Datalogger-Blocks lesen", opened);
         return false;
     }
     std::int32_t counted =
         block == rec::datalog.active_block ? opened : datalog::select_readout_block(block);
-    if (settings::is_transport_error(counted)) return false;
+    if (instrument::is_transport_error(counted)) return false;
     if (counted != 0)
         return fail("Das Gerät hat die Anzahl der Werte im Datalogger-Block " +
                     std::to_string(block) + " nicht gemeldet (Fehler " + std::to_string(counted) +
@@ -143,7 +143,7 @@ bool choose_range(const Invocation& invocation, int block) {
 // The panel's list: the statistics lines, then one line a value read.
 void list_readout(std::ostream& out) {
     for (const std::string& line : datalog::statistics_lines()) out << line << '\n';
-    const auto values = static_cast<std::size_t>(settings::dl_readout.dl_mem_counts());
+    const auto values = static_cast<std::size_t>(instrument::dl_readout.dl_mem_counts());
     for (std::size_t k = 0; k < values; ++k) out << datalog::value_line(k) << '\n';
 }
 
@@ -173,10 +173,10 @@ int run_datalogger_read(Invocation& invocation) {
     // As on the panel, a read-out that ended early can still be exported: the file
     // then holds exactly the values read.
     bool exported = true;
-    const settings::DatalogReadout& readout = settings::dl_readout;
+    const instrument::DatalogReadout& readout = instrument::dl_readout;
     if (exporting && readout.dl_buffers_allocated() && readout.dl_mem_counts() > 0)
         exported = export_as_chosen(invocation, format_file) == 1;
-    settings::dl_readout.release();
+    instrument::dl_readout.release();
     return read == 1 && exported ? 0 : 1;
 }
 

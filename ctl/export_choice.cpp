@@ -3,8 +3,8 @@
 #include "export/ascii_exp.h"
 #include "export/export_data.h"
 #include "export/export_types.h"
-#include "settings/latin1.h"
-#include "settings/text_field.h"
+#include "text/latin1.h"
+#include "text/text_field.h"
 #include "ui/console_backend.h"
 #include "ui/ui.h"
 
@@ -23,12 +23,11 @@ bool same_name(const std::string& a, const std::string& b) {
 }
 
 std::string type_name(int index) {
-    return settings::latin1_to_utf8(
-        rec::field_text(exporting::export_types[index].export_type_name));
+    return text::latin1_to_utf8(text::field_text(exporting::export_types[index].export_type_name));
 }
 
 std::string type_file(int index) {
-    return std::string(rec::field_text(exporting::export_types[index].export_type_file));
+    return std::string(text::field_text(exporting::export_types[index].export_type_file));
 }
 
 int find_type(const std::string& name) {
@@ -85,7 +84,7 @@ bool choose_export_format(const std::string& name, std::string& format_file) {
     // The format is read now as well, so a type whose format file is missing sends
     // nothing to the instrument.
     exporting::AsciiExp format{};
-    rec::copy_text(format.format_file, type_file(index));
+    text::copy_text(format.format_file, type_file(index));
     if (exporting::load_export_para(format) != 1) return false;
     format_file = type_file(index);
     return true;

@@ -11,7 +11,7 @@
 #include "export/export_file.h"
 #include "measure/measure_cycle.h"
 #include "settings/records.h"
-#include "settings/transfer_run.h"
+#include "instrument/transfer_run.h"
 #include "ui/console_backend.h"
 #include "ui/ui.h"
 
@@ -140,11 +140,11 @@ class MeasureRun {
     // with an inductive load the cycle has stopped by itself; otherwise the measurement
     // goes on as it does on the panel, and the code is only reported.
     bool error_reading(const measure::Reading& reading, int errors_before) {
-        if (settings::is_transport_error(reading.status)) {
+        if (instrument::is_transport_error(reading.status)) {
             stop();
             // The stop may have told the operator already.
             if (backend_.errors_shown() == errors_before)
-                settings::report_connection_lost("Messwert lesen", reading.status);
+                instrument::report_connection_lost("Messwert lesen", reading.status);
             return false;
         }
         if (measure::measuring == 0) {

@@ -4,10 +4,10 @@
 #include "export/project_directory.h"
 #include "settings/com_setup.h"
 #include "settings/instrument_connection.h"
-#include "settings/instrument_handle.h"
-#include "settings/project_dir.h"
+#include "instrument/instrument_handle.h"
+#include "files/project_dir.h"
 #include "settings/records.h"
-#include "settings/serial_port_map.h"
+#include "instrument/serial_port_map.h"
 #include "tools/embedded_instrument.h"
 #include "ui/ui.h"
 
@@ -29,15 +29,15 @@ Session::Session(const GlobalOptions& options, const Environment& environment)
     : options_(options), environment_(environment) {}
 
 Session::~Session() {
-    if (connected_) zk7416_close(settings::tarvolux);
+    if (connected_) zk7416_close(instrument::tarvolux);
 }
 
 bool Session::open_project() {
     if (project_open_) return true;
     std::string error;
-    settings::curr_dir = exporting::choose_project_directory(
+    files::curr_dir = exporting::choose_project_directory(
         options_.home, environment_.executable_dir, environment_.user_data_dir, error);
-    if (settings::curr_dir.empty()) return fail(error);
+    if (files::curr_dir.empty()) return fail(error);
     project_open_ = true;
     return true;
 }
@@ -46,7 +46,7 @@ bool Session::choose_interface() {
     bool have_com_setup = settings::load_com_setup() == 1;
     // The same order as the program: the operator's COM devices first, so the
     // simulation's pseudo-terminal is the last word on COM1.
-    settings::apply_serial_port_map(settings::load_serial_port_map(settings::curr_dir));
+    instrument::apply_serial_port_map(instrument::load_serial_port_map(files::curr_dir));
 
     if (options_.simulate != Simulation::None) {
         bool gpib = options_.simulate == Simulation::Gpib;
@@ -63,10 +63,10 @@ bool Session::choose_interface() {
         rec::com.interface = 0;
         rec::com.gpib_address = *options_.gpib_address;
     } else if (!have_com_setup) {
-        return fail("Keine Schnittstelle eingestellt: " +
-                    settings::join_path(settings::curr_dir, "Com.stp") +
-                    " fehlt.\nBitte die Schnittstelle im Programm einstellen oder --port, "
-                    "--gpib oder --simulate angeben.");
+        return fail(
+            "Keine Schnittstelle eingestellt: " + files::join_path(files::curr_dir, "Com.stp") +
+            " fehlt.\nBitte die Schnittstelle im Programm einstellen oder --port, "
+            "--gpib oder --simulate angeben.");
     }
     if (options_.baud) rec::com.baud_rate = *options_.baud;
     return true;

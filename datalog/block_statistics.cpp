@@ -4,10 +4,10 @@
 
 #include "driver/zk7416.h"
 #include "settings/datalog_blocks.h"
-#include "settings/instrument_handle.h"
+#include "instrument/instrument_handle.h"
 #include "settings/records.h"
-#include "settings/text_field.h"
-#include "settings/value_format.h"
+#include "text/text_field.h"
+#include "text/value_format.h"
 #include "ui/ui.h"
 
 namespace datalog {
@@ -26,26 +26,26 @@ BlockStatistics read_block_statistics(std::int32_t block) {
     auto fields = record_fields();
     if (!settings::valid_block(block)) {
         result.status = -2;
-        for (auto* field : fields) rec::copy_text(*field, "");
+        for (auto* field : fields) text::copy_text(*field, "");
         return result;
     }
     ui::BusyCursor busy;
     char answers[4][ZK7416_STATISTICS_SIZE] = {};
-    result.status = zk7416_datalogger_read_eval_values(settings::tarvolux, block, answers[0],
+    result.status = zk7416_datalogger_read_eval_values(instrument::tarvolux, block, answers[0],
                                                        answers[1], answers[2], answers[3]);
     if (result.status != 0) {
-        for (auto* field : fields) rec::copy_text(*field, "");
+        for (auto* field : fields) text::copy_text(*field, "");
         return result;
     }
-    for (std::size_t i = 0; i < 4; ++i) rec::copy_text(*fields[i], rec::field_text(answers[i]));
+    for (std::size_t i = 0; i < 4; ++i) text::copy_text(*fields[i], text::field_text(answers[i]));
     result.empty = strcasecmp(answers[1], "BLOCK EMPTY") == 0;
     for (std::size_t i = 0; i < 4; ++i) {
         if (result.empty) {
             result.shown[i] = NO_VALUES_TEXT;
             continue;
         }
-        result.ohms[i] = settings::format_for_display(*fields[i]);
-        result.shown[i] = rec::field_text_utf8(*fields[i]);
+        result.ohms[i] = text::format_for_display(*fields[i]);
+        result.shown[i] = text::field_text_utf8(*fields[i]);
     }
     return result;
 }

@@ -4,8 +4,8 @@
 
 #include "export/export_data.h"
 #include "settings/print_settings.h"
-#include "settings/project_dir.h"
-#include "settings/readout_buffers.h"
+#include "files/project_dir.h"
+#include "instrument/readout_buffers.h"
 #include "ui/qt/panel_setup.h"
 #include "ui/qt/widget_printing.h"
 #include "ui/ui.h"
@@ -18,7 +18,7 @@ namespace {
 const QColor CURVE_COLOUR(0, 160, 0);
 
 void plot_readout(ui::PlotWidget& plot) {
-    const settings::DatalogReadout& readout = settings::dl_readout;
+    const instrument::DatalogReadout& readout = instrument::dl_readout;
     auto values = readout.dl_num_value();
     plot.set_traces({{CURVE_COLOUR}});
     plot.set_curve(std::vector<float>(values.begin(), values.end()));
@@ -26,11 +26,11 @@ void plot_readout(ui::PlotWidget& plot) {
     plot.set_lines_on_top(true);
     // The lines belong to the statistics read with these values; a block without
     // measured values has none to draw.
-    const settings::ReadoutSource& source = readout.source();
+    const instrument::ReadoutSource& source = readout.source();
     if (source.with_statistics && !source.statistics_empty) {
-        plot.set_lines({{settings::dblmin, Qt::red, QStringLiteral("Minimum")},
-                        {settings::dblmax, Qt::red, QStringLiteral("Maximum")},
-                        {settings::dblavg, Qt::magenta, QStringLiteral("Mittelwert")}});
+        plot.set_lines({{instrument::dblmin, Qt::red, QStringLiteral("Minimum")},
+                        {instrument::dblmax, Qt::red, QStringLiteral("Maximum")},
+                        {instrument::dblavg, Qt::magenta, QStringLiteral("Mittelwert")}});
     } else {
         plot.set_lines({});
     }
@@ -53,7 +53,7 @@ void show_graphic(QWidget* parent) {
         if (comment) form.plot->set_title(QString::fromStdString(*comment));
     });
     QObject::connect(form.saveImageButton, &QPushButton::clicked, &dialog, [&] {
-        ui::save_widget_image(*form.plot, settings::join_path(settings::curr_dir, "EXPORT"));
+        ui::save_widget_image(*form.plot, files::join_path(files::curr_dir, "EXPORT"));
     });
     QObject::connect(form.closeButton, &QPushButton::clicked, &dialog, &QDialog::accept);
     dialog.exec();

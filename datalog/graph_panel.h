@@ -7,7 +7,7 @@ class QWidget;
 
 namespace datalog {
 
-// Shows the graph of settings::dl_readout until the operator closes it.
+// Shows the graph of instrument::dl_readout until the operator closes it.
 void show_graphic(QWidget* parent = nullptr);
 
 }  // namespace datalog

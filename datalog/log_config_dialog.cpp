@@ -8,10 +8,10 @@
 #include "datalog/block_statistics.h"
 #include "driver/zk7416.h"
 #include "settings/datalog_blocks.h"
-#include "settings/instrument_handle.h"
+#include "instrument/instrument_handle.h"
 #include "settings/records.h"
-#include "settings/text_field.h"
-#include "settings/transfer_run.h"
+#include "text/text_field.h"
+#include "instrument/transfer_run.h"
 #include "ui/panel_hooks.h"
 #include "ui/qt/panel_setup.h"
 #include "ui/ui.h"
@@ -139,7 +139,7 @@ void LogConfigDialog::get_statistics() {
 }
 
 void LogConfigDialog::show_counts() {
-    form_.fillText->setText(q(rec::field_text_utf8(rec::datalog.count_text)));
+    form_.fillText->setText(q(text::field_text_utf8(rec::datalog.count_text)));
     form_.freeMemory->setText(QString::number(rec::datalog.free_memory));
 }
 
@@ -185,14 +185,14 @@ void LogConfigDialog::filter_changed() {
     d.filter_seconds[b] = f.secondsSpin->value();
     d.filter_delta[b] = f.deltaSpin->value();
     std::int32_t status = zk7416_set_datalogger_filter(
-        settings::tarvolux, b, d.filter_mode[b], d.filter_xval[b], d.filter_hours[b],
+        instrument::tarvolux, b, d.filter_mode[b], d.filter_xval[b], d.filter_hours[b],
         d.filter_minutes[b], d.filter_seconds[b], d.filter_delta[b]);
-    if (settings::is_transport_error(status)) {
-        settings::report_connection_lost("Datalogger-Filter senden", status);
+    if (instrument::is_transport_error(status)) {
+        instrument::report_connection_lost("Datalogger-Filter senden", status);
     } else if (status != 0) {
         // The record shows what the instrument holds, not what it refused.
         std::int32_t read_back = zk7416_get_datalogger_filter(
-            settings::tarvolux, b, &d.filter_mode[b], &d.filter_xval[b], &d.filter_hours[b],
+            instrument::tarvolux, b, &d.filter_mode[b], &d.filter_xval[b], &d.filter_hours[b],
             &d.filter_minutes[b], &d.filter_seconds[b], &d.filter_delta[b]);
         show_filter();
         ui::message_box("Fehler-Meldung :",
@@ -208,9 +208,9 @@ void LogConfigDialog::filter_changed() {
 void LogConfigDialog::delete_block() {
     if (ui::confirm("Bitte löschen bestätigen", "Block löschen?")) {
         std::int32_t status =
-            zk7416_datalogger_clear_block(settings::tarvolux, rec::datalog.active_block);
-        if (settings::is_transport_error(status))
-            settings::report_connection_lost("Datalogger-Block löschen", status);
+            zk7416_datalogger_clear_block(instrument::tarvolux, rec::datalog.active_block);
+        if (instrument::is_transport_error(status))
+            instrument::report_connection_lost("Datalogger-Block löschen", status);
     }
     settings::get_counts();
     show_counts();
@@ -219,9 +219,9 @@ void LogConfigDialog::delete_block() {
 
 void LogConfigDialog::switch_datalogger(bool on) {
     rec::datalog.state = on ? 1 : 0;
-    std::int32_t status = zk7416_set_datalogger_state(settings::tarvolux, rec::datalog.state);
-    if (settings::is_transport_error(status))
-        settings::report_connection_lost("Datalogger ein- oder ausschalten", status);
+    std::int32_t status = zk7416_set_datalogger_state(instrument::tarvolux, rec::datalog.state);
+    if (instrument::is_transport_error(status))
+        instrument::report_connection_lost("Datalogger ein- oder ausschalten", status);
 }
 
 void LogConfigDialog::reject() {

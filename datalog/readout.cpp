@@ -8,14 +8,14 @@
 #include "datalog/readout_parse.h"
 #include "driver/zk7416.h"
 #include "settings/datalog_blocks.h"
-#include "settings/instrument_handle.h"
-#include "settings/latin1.h"
-#include "settings/readout_buffers.h"
+#include "instrument/instrument_handle.h"
+#include "text/latin1.h"
+#include "instrument/readout_buffers.h"
 #include "settings/records.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 #include "settings/transfer.h"
-#include "settings/transfer_run.h"
-#include "settings/value_format.h"
+#include "instrument/transfer_run.h"
+#include "text/value_format.h"
 #include "ui/ui.h"
 
 namespace datalog {
@@ -32,8 +32,8 @@ std::string request(const char* format, std::int32_t block, std::int32_t index) 
 
 // How a read-out ends after an exchange with this status failed.
 ReadoutEnd end_after(std::int32_t status) {
-    return settings::is_transport_error(status) ? ReadoutEnd::ConnectionLost
-                                                : ReadoutEnd::BadAnswer;
+    return instrument::is_transport_error(status) ? ReadoutEnd::ConnectionLost
+                                                  : ReadoutEnd::BadAnswer;
 }
 
 // One read-out in progress: where it stands and how it ends.
@@ -74,11 +74,11 @@ ReadoutResult Reader::run() {
         return result_;
     }
     // The buffers refuse a range that is no range (to before from, or absurdly long).
-    if (!settings::dl_readout.allocate(choice_.first_index, choice_.last_index)) {
+    if (!instrument::dl_readout.allocate(choice_.first_index, choice_.last_index)) {
         result_.end = ReadoutEnd::NoMemory;
         return result_;
     }
-    result_.requested = settings::dl_readout.dl_mem_counts();
+    result_.requested = instrument::dl_readout.dl_mem_counts();
     ui::BusyCursor busy;
     progress_.started(choice_.first_index, choice_.last_index);
     ui::process_events();
@@ -86,7 +86,7 @@ ReadoutResult Reader::run() {
                     (choice_.values_only ? values_in_chunks() && single_values()
                                          : records_in_chunks() && single_records());
     if (complete) result_.end = ReadoutEnd::Complete;
-    settings::dl_readout.keep_first(k_);
+    instrument::dl_readout.keep_first(k_);
     result_.read = k_;
     prepare_for_display(choice_.values_only);
     remember_source();
@@ -111,7 +111,7 @@ bool Reader::fail(ReadoutEnd end, const std::string& query, std::int32_t status)
 bool Reader::exchange(const std::string& query, char (&answer)[ZK7416_ANSWER_SIZE]) {
     if (!may_go_on()) return false;
     answer[0] = '\0';
-    std::int32_t status = zk7416_receive_scpi(settings::tarvolux, query.c_str(), answer);
+    std::int32_t status = zk7416_receive_scpi(instrument::tarvolux, query.c_str(), answer);
     if (status != 0) return fail(end_after(status), query, status);
     return true;
 }
@@ -128,57 +128,58 @@ bool Reader::statistics() {
     if (statistics_.status != 0)
         return fail(end_after(statistics_.status), "Statistik", statistics_.status);
     statistics_read_ = true;
-    ui::delay(settings::STEP_PAUSE);
+    ui::delay(instrument::STEP_PAUSE);
     return true;
 }
 
 bool Reader::values_in_chunks() {
-    auto entries = settings::dl_readout.dl_data();
+    auto entries = instrument::dl_readout.dl_data();
     for (std::int32_t chunk = result_.requested / VALUES_PER_REQUEST; chunk > 0; --chunk) {
         std::string query = request("DA? %d,%d", choice_.block, next_);
         char answer[ZK7416_ANSWER_SIZE];
         if (!exchange(query, answer)) return false;
-        auto values = split_values(rec::field_text(answer), VALUES_PER_REQUEST);
+        auto values = split_values(text::field_text(answer), VALUES_PER_REQUEST);
         if (!values) return fail(ReadoutEnd::BadAnswer, query, 0);
         for (int i = 0; i < VALUES_PER_REQUEST; ++i)
-            rec::copy_text(entries[k_ + i].value, (*values)[i]);
+            text::copy_text(entries[k_ + i].value, (*values)[i]);
         advance(VALUES_PER_REQUEST);
-        ui::delay(settings::LOOP_PAUSE);
+        ui::delay(instrument::LOOP_PAUSE);
     }
     return true;
 }
 
 bool Reader::single_values() {
-    auto entries = settings::dl_readout.dl_data();
+    auto entries = instrument::dl_readout.dl_data();
     while (next_ <= choice_.last_index) {
         std::string query = request("DAT:DATA:FRES? %d,%d", choice_.block, next_);
         char answer[ZK7416_ANSWER_SIZE];
         if (!exchange(query, answer)) return false;
-        if (!split_values(rec::field_text(answer), 1)) return fail(ReadoutEnd::BadAnswer, query, 0);
-        rec::copy_text(entries[k_].value, rec::field_text(answer));
+        if (!split_values(text::field_text(answer), 1))
+            return fail(ReadoutEnd::BadAnswer, query, 0);
+        text::copy_text(entries[k_].value, text::field_text(answer));
         advance(1);
-        ui::delay(settings::LOOP_PAUSE);
+        ui::delay(instrument::LOOP_PAUSE);
     }
     return true;
 }
 
 bool Reader::records_in_chunks() {
-    auto entries = settings::dl_readout.dl_data();
+    auto entries = instrument::dl_readout.dl_data();
     for (std::int32_t chunk = result_.requested / RECORDS_PER_REQUEST; chunk > 0; --chunk) {
         std::string query = request("DV? %d,%d", choice_.block, next_);
         char answer[ZK7416_ANSWER_SIZE];
         bool answered = exchange(query, answer);
         if (result_.end == ReadoutEnd::Cancelled) return false;
-        ui::delay(settings::LOOP_PAUSE);
+        ui::delay(instrument::LOOP_PAUSE);
         if (!answered) return false;
-        auto records = split_records(rec::field_text(answer), RECORDS_PER_REQUEST);
+        auto records = split_records(text::field_text(answer), RECORDS_PER_REQUEST);
         if (!records) return fail(ReadoutEnd::BadAnswer, query, 0);
         for (int i = 0; i < RECORDS_PER_REQUEST; ++i) {
-            settings::DlEntry& entry = entries[k_ + i];
+            instrument::DlEntry& entry = entries[k_ + i];
             const StoredRecord& record = (*records)[i];
-            rec::copy_text(entry.value, record.value);
-            rec::copy_text(entry.date, record.date);
-            rec::copy_text(entry.time, record.time);
+            text::copy_text(entry.value, record.value);
+            text::copy_text(entry.date, record.date);
+            text::copy_text(entry.time, record.time);
         }
         advance(RECORDS_PER_REQUEST);
     }
@@ -186,64 +187,64 @@ bool Reader::records_in_chunks() {
 }
 
 bool Reader::single_records() {
-    auto entries = settings::dl_readout.dl_data();
+    auto entries = instrument::dl_readout.dl_data();
     while (next_ <= choice_.last_index) {
         std::string query = request("dat:data:all? %d,%d", choice_.block, next_);
         if (!may_go_on()) return false;
         char value[ZK7416_VALUE_SIZE] = {};
         char date[ZK7416_DATE_SIZE] = {};
         char time[ZK7416_TIME_SIZE] = {};
-        std::int32_t status = zk7416_datalogger_read_block(settings::tarvolux, choice_.block, next_,
-                                                           value, date, time);
+        std::int32_t status = zk7416_datalogger_read_block(instrument::tarvolux, choice_.block,
+                                                           next_, value, date, time);
         if (status != 0) return fail(end_after(status), query, status);
         // The driver leaves the date and time empty when the record lacks their fields.
         if (!value[0] || !date[0] || !time[0]) return fail(ReadoutEnd::BadAnswer, query, 0);
-        settings::DlEntry& entry = entries[k_];
-        rec::copy_text(entry.value, rec::field_text(value));
-        rec::copy_text(entry.date, rec::field_text(date));
-        rec::copy_text(entry.time, rec::field_text(time));
+        instrument::DlEntry& entry = entries[k_];
+        text::copy_text(entry.value, text::field_text(value));
+        text::copy_text(entry.date, text::field_text(date));
+        text::copy_text(entry.time, text::field_text(time));
         advance(1);
-        ui::delay(settings::LOOP_PAUSE);
+        ui::delay(instrument::LOOP_PAUSE);
     }
     return true;
 }
 
 void Reader::remember_source() {
-    settings::ReadoutSource source;
+    instrument::ReadoutSource source;
     source.block = choice_.block;
-    source.name = std::string(rec::field_text(rec::datalog.block_name[choice_.block]));
+    source.name = std::string(text::field_text(rec::datalog.block_name[choice_.block]));
     source.values_only = choice_.values_only;
     source.with_statistics = statistics_read_;
     source.statistics_empty = statistics_read_ && statistics_.empty;
     if (statistics_read_) {
         for (std::size_t i = 0; i < 4; ++i)
-            source.statistics[i] = settings::utf8_to_latin1(statistics_.shown[i]);
+            source.statistics[i] = text::utf8_to_latin1(statistics_.shown[i]);
         // An empty block has no figures; the last ones stay, but nothing draws them.
         if (statistics_.read()) {
-            settings::dblmin = statistics_.ohms[0];
-            settings::dblmax = statistics_.ohms[1];
-            settings::dblavg = statistics_.ohms[2];
-            settings::dbldev = statistics_.ohms[3];
+            instrument::dblmin = statistics_.ohms[0];
+            instrument::dblmax = statistics_.ohms[1];
+            instrument::dblavg = statistics_.ohms[2];
+            instrument::dbldev = statistics_.ohms[3];
         }
     }
-    settings::dl_readout.set_source(std::move(source));
+    instrument::dl_readout.set_source(std::move(source));
 }
 
 }  // namespace
 
 void prepare_for_display(bool values_only) {
-    auto entries = settings::dl_readout.dl_data();
-    auto ohms = settings::dl_readout.dl_num_value();
+    auto entries = instrument::dl_readout.dl_data();
+    auto ohms = instrument::dl_readout.dl_num_value();
     for (std::size_t k = 0; k < entries.size(); ++k) {
-        settings::DlEntry& entry = entries[k];
-        float value = settings::format_for_display(entry.value);
+        instrument::DlEntry& entry = entries[k];
+        float value = text::format_for_display(entry.value);
         // An overload (">>>") has no resistance; a gap shows it better than 0 ohms.
-        bool resistance = rec::field_text(entry.value).find("Ohm") != std::string_view::npos;
+        bool resistance = text::field_text(entry.value).find("Ohm") != std::string_view::npos;
         ohms[k] = resistance ? value : std::numeric_limits<float>::quiet_NaN();
         if (values_only) continue;
-        std::string date(rec::field_text(entry.date));
+        std::string date(text::field_text(entry.date));
         widen_year(date);
-        rec::copy_text(entry.date, date);
+        text::copy_text(entry.date, date);
     }
 }
 
@@ -262,8 +263,8 @@ std::string readout_end_text(const ReadoutResult& result) {
         case ReadoutEnd::Cancelled:
             return "Das Auslesen wurde abgebrochen.\n\n" + how_many;
         case ReadoutEnd::ConnectionLost:
-            return settings::connection_lost_text("Datalogger auslesen, " + result.failed_request,
-                                                  result.status) +
+            return instrument::connection_lost_text("Datalogger auslesen, " + result.failed_request,
+                                                    result.status) +
                    "\n\n" + how_many;
         case ReadoutEnd::BadAnswer:
             return "Das Gerät hat auf \"" + result.failed_request +
@@ -304,23 +305,23 @@ int read_data_logger(ReadoutProgress& progress) {
 
 std::vector<std::string> statistics_lines() {
     std::vector<std::string> lines;
-    const settings::ReadoutSource& source = settings::dl_readout.source();
+    const instrument::ReadoutSource& source = instrument::dl_readout.source();
     if (!source.with_statistics) return lines;
     for (std::size_t i = 0; i < 4; ++i)
         lines.push_back(std::string("Statistik ") + STATISTICS_LABELS[i] + "   " +
-                        settings::latin1_to_utf8(source.statistics[i]));
+                        text::latin1_to_utf8(source.statistics[i]));
     return lines;
 }
 
 std::vector<std::string> value_fields(std::size_t k) {
-    const settings::DatalogReadout& readout = settings::dl_readout;
+    const instrument::DatalogReadout& readout = instrument::dl_readout;
     if (k >= static_cast<std::size_t>(readout.dl_mem_counts())) return {};
-    const settings::DlEntry& entry = readout.dl_data()[k];
+    const instrument::DlEntry& entry = readout.dl_data()[k];
     std::vector<std::string> fields{std::to_string(readout.first_value() + static_cast<long>(k)),
-                                    rec::field_text_utf8(entry.value)};
+                                    text::field_text_utf8(entry.value)};
     if (!readout.source().values_only) {
-        fields.push_back(rec::field_text_utf8(entry.date));
-        fields.push_back(rec::field_text_utf8(entry.time));
+        fields.push_back(text::field_text_utf8(entry.date));
+        fields.push_back(text::field_text_utf8(entry.time));
     }
     return fields;
 }

@@ -1,5 +1,5 @@
 // Reading stored values out of a datalogger block: the chunked exchange with the
-// instrument, the statistics, and what the read-out keeps (settings::dl_readout). No
+// instrument, the statistics, and what the read-out keeps (instrument::dl_readout). No
 // widgets here: the read-out panel shows the result, and a command-line tool can run
 // the same read-out with the scripted ui back end.
 #pragma once
@@ -49,7 +49,7 @@ struct ReadoutResult {
     std::int32_t status = 0;     // that exchange's status
 };
 
-// Reads the values `choice` names into settings::dl_readout, which then holds exactly
+// Reads the values `choice` names into instrument::dl_readout, which then holds exactly
 // the values received and remembers the choice and the block's name. Values are
 // fetched 20 at a time without date ("DA?") or 7 at a time with it ("DV?"), the rest
 // one by one, with the pauses the instrument needs. Every answer is checked: the
@@ -60,7 +60,7 @@ struct ReadoutResult {
 // dblmax, dblavg and dbldev take the block's figures unless it holds no measured value.
 ReadoutResult read_stored_values(const ReadoutChoice& choice, ReadoutProgress& progress);
 
-// The listing step read_stored_values ends with, on what settings::dl_readout holds:
+// The listing step read_stored_values ends with, on what instrument::dl_readout holds:
 // the value texts rewritten for display ("12.345MOHM" -> "12.345 mOhm"), the values in
 // ohms filled in (NaN for an overload), and, with dates, two-digit years widened.
 void prepare_for_display(bool values_only);

@@ -1,13 +1,13 @@
 #include "datalog/readout_list_model.h"
 
 #include "datalog/readout.h"
-#include "settings/readout_buffers.h"
+#include "instrument/readout_buffers.h"
 
 namespace datalog {
 
 void ReadoutListModel::show_readout() {
     beginResetModel();
-    const settings::DatalogReadout& readout = settings::dl_readout;
+    const instrument::DatalogReadout& readout = instrument::dl_readout;
     statistics_.clear();
     for (const std::string& line : statistics_lines()) statistics_ << QString::fromStdString(line);
     values_ = readout.dl_buffers_allocated() ? readout.dl_mem_counts() : 0;

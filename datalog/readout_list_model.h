@@ -12,7 +12,7 @@ class ReadoutListModel : public QAbstractTableModel {
   public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Shows what settings::dl_readout holds now (or nothing after clear()).
+    // Shows what instrument::dl_readout holds now (or nothing after clear()).
     void show_readout();
     void clear();
 

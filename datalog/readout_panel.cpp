@@ -10,9 +10,9 @@
 #include "datalog/readout_selection.h"
 #include "export/ascii_export_panel.h"
 #include "settings/datalog_blocks.h"
-#include "settings/readout_buffers.h"
+#include "instrument/readout_buffers.h"
 #include "settings/records.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 #include "ui/qt/panel_setup.h"
 #include "ui/ui.h"
 #include "ui_datalog_readout.h"
@@ -108,14 +108,14 @@ void ReadoutPanel::fill_block_selector() {
     for (int block = 0; block < rec::DATALOG_BLOCKS; ++block)
         form_.blockSelector->addItem(
             QString::number(block) + ", " +
-            QString::fromStdString(rec::field_text_utf8(rec::datalog.block_name[block])));
+            QString::fromStdString(text::field_text_utf8(rec::datalog.block_name[block])));
     const int active = rec::datalog.active_block;
     form_.blockSelector->setCurrentIndex(settings::valid_block(active) ? active : -1);
 }
 
 // The fill text, and the read button and the estimate, which need stored values.
 void ReadoutPanel::show_counts() {
-    form_.fillText->setText(QString::fromStdString(rec::field_text_utf8(rec::datalog.count_text)));
+    form_.fillText->setText(QString::fromStdString(text::field_text_utf8(rec::datalog.count_text)));
     const bool values = rec::datalog.value_count > 0;
     form_.readButton->setEnabled(values);
     form_.estimate->setEnabled(values);
@@ -179,7 +179,7 @@ void ReadoutPanel::read_pressed() {
     model_.show_readout();
     for (int row = 0; row < model_.statistics_rows(); ++row)
         f.valueList->setFirstColumnSpanned(row, {}, true);
-    const settings::DatalogReadout& readout = settings::dl_readout;
+    const instrument::DatalogReadout& readout = instrument::dl_readout;
     set_results_enabled(readout.dl_buffers_allocated() && readout.dl_mem_counts() > 0);
 }
 
@@ -238,7 +238,7 @@ void ReadoutPanel::reject() {
         return;
     }
     model_.clear();
-    settings::dl_readout.release();
+    instrument::dl_readout.release();
     QDialog::reject();
 }
 

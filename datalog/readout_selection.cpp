@@ -4,9 +4,9 @@
 
 #include "driver/zk7416.h"
 #include "settings/datalog_blocks.h"
-#include "settings/instrument_handle.h"
+#include "instrument/instrument_handle.h"
 #include "settings/records.h"
-#include "settings/transfer_run.h"
+#include "instrument/transfer_run.h"
 #include "ui/ui.h"
 
 namespace datalog {
@@ -16,14 +16,14 @@ std::int32_t select_readout_block(int block) {
     if (block == rec::datalog.active_block) return 0;
     rec::datalog.active_block = block;
     std::string command = "DAT:SEL:BLOC " + std::to_string(block);
-    std::int32_t selected = zk7416_send_scpi(settings::tarvolux, command.c_str());
-    const bool lost = settings::is_transport_error(selected);
-    if (lost) settings::report_connection_lost("Datalogger-Block wählen", selected);
-    ui::delay(settings::STEP_PAUSE);
+    std::int32_t selected = zk7416_send_scpi(instrument::tarvolux, command.c_str());
+    const bool lost = instrument::is_transport_error(selected);
+    if (lost) instrument::report_connection_lost("Datalogger-Block wählen", selected);
+    ui::delay(instrument::STEP_PAUSE);
     std::int32_t counted = settings::get_counts();
     // One message for one lost line.
-    if (!lost && settings::is_transport_error(counted))
-        settings::report_connection_lost("Füllstand des Datalogger-Blocks lesen", counted);
+    if (!lost && instrument::is_transport_error(counted))
+        instrument::report_connection_lost("Füllstand des Datalogger-Blocks lesen", counted);
     return lost ? selected : counted;
 }
 

@@ -8,7 +8,7 @@
 #include "dialogs/dialog_support.h"
 #include "settings/device_access.h"
 #include "settings/records.h"
-#include "settings/transfer_run.h"
+#include "instrument/transfer_run.h"
 #include "ui/ui.h"
 #include "ui_access_config.h"
 
@@ -47,7 +47,7 @@ int access_config() {
     QObject::connect(form.okButton, &QPushButton::clicked, &dialog, [&] {
         for (int i = 0; i < SWITCHES; ++i) store_flag(switches[i], *record[i]);
         if (connection_lost(settings::send_device_access(rec::access), "Gerätezugriff")) return;
-        ui::delay(settings::STEP_PAUSE);
+        ui::delay(instrument::STEP_PAUSE);
         dialog.accept();
     });
     QObject::connect(form.cancelButton, &QPushButton::clicked, &dialog, &QDialog::reject);

@@ -6,10 +6,10 @@
 
 #include "dialogs/dialog_support.h"
 #include "driver/zk7416.h"
-#include "settings/instrument_handle.h"
+#include "instrument/instrument_handle.h"
 #include "settings/limits.h"
 #include "settings/records.h"
-#include "settings/transfer_run.h"
+#include "instrument/transfer_run.h"
 #include "ui/glob.h"
 #include "ui/panel_hooks.h"
 #include "ui/ui.h"
@@ -19,7 +19,7 @@ namespace dialogs {
 
 namespace {
 
-using settings::tarvolux;
+using instrument::tarvolux;
 
 constexpr int FOUR_LIMITS = 4;
 
@@ -64,7 +64,7 @@ class CompareConfigPanel {
                 zk7416_set_config_comparator_mode(tarvolux, c.state, c.relative, c.fault),
                 "Komparator-Modus"))
             return;
-        ui::delay(settings::STEP_PAUSE);
+        ui::delay(instrument::STEP_PAUSE);
         connection_lost(send_limits(), "Komparatorgrenzen");
     }
 
@@ -143,7 +143,7 @@ class CompareConfigPanel {
         if (!read(zk7416_send_scpi(tarvolux, command.c_str()), "Anzahl der Komparatorgrenzen"))
             return;
         count_in_instrument_ = n;
-        ui::delay(settings::STEP_PAUSE);
+        ui::delay(instrument::STEP_PAUSE);
         bool four = n == FOUR_LIMITS;
         show_four_limits(four);
         Limits read_limits = shown_;
@@ -152,7 +152,7 @@ class CompareConfigPanel {
                                                         &read_limits[2], &read_limits[3])
                  : zk7416_get_config_2_limit_comparator(tarvolux, &read_limits[1], &read_limits[2]);
         if (!read(status, "Komparatorgrenzen")) return;
-        ui::delay(settings::STEP_PAUSE);
+        ui::delay(instrument::STEP_PAUSE);
         bool counted = read(read_report(n), "Komparatorzähler");
         for (int i = four ? 0 : 1; i <= (four ? 3 : 2); ++i) {
             shown_[i] = read_limits[i];
@@ -165,7 +165,7 @@ class CompareConfigPanel {
         if (LG_ConfirmPopup("Bitte löschen bestätigen", "Daten des Komparator löschen?") != 1)
             return;
         if (!read(zk7416_comparator_clear(tarvolux), "Komparatorzähler löschen")) return;
-        ui::delay(settings::STEP_PAUSE);
+        ui::delay(instrument::STEP_PAUSE);
         if (!read(read_report(choice(form_.limitCountCombo, c.limit_count)), "Komparatorzähler"))
             return;
         show_counts();
@@ -202,7 +202,7 @@ class CompareConfigPanel {
             c = before;
             return;
         }
-        ui::delay(settings::STEP_PAUSE);
+        ui::delay(instrument::STEP_PAUSE);
         status = send_limits();
         if (status == ZK7416_LIMITS_NOT_ACKNOWLEDGED) {
             ui::message_box("Fehler-Meldung :",

@@ -3,19 +3,19 @@
 #include <string>
 
 #include "driver/zk7416.h"
-#include "settings/latin1.h"
-#include "settings/transfer_run.h"
+#include "text/latin1.h"
+#include "instrument/transfer_run.h"
 #include "ui/ui.h"
 
 namespace dialogs {
 
 QString latin1_text(std::string_view field_text) {
-    return QString::fromStdString(settings::latin1_to_utf8(field_text));
+    return QString::fromStdString(text::latin1_to_utf8(field_text));
 }
 
 bool connection_lost(std::int32_t status, std::string_view step) {
-    if (!settings::is_transport_error(status)) return false;
-    settings::report_connection_lost(step, status);
+    if (!instrument::is_transport_error(status)) return false;
+    instrument::report_connection_lost(step, status);
     return true;
 }
 

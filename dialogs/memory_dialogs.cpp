@@ -6,12 +6,12 @@
 
 #include "dialogs/dialog_support.h"
 #include "driver/zk7416.h"
-#include "settings/command_text.h"
-#include "settings/instrument_handle.h"
+#include "text/command_text.h"
+#include "instrument/instrument_handle.h"
 #include "settings/records.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 #include "settings/transfer.h"
-#include "settings/transfer_run.h"
+#include "instrument/transfer_run.h"
 #include "ui/glob.h"
 #include "ui/panel_hooks.h"
 #include "ui/ui.h"
@@ -22,14 +22,14 @@ namespace dialogs {
 
 namespace {
 
-using settings::tarvolux;
+using instrument::tarvolux;
 
 constexpr int DEFAULT_BLOCK = rec::MEMORY_LABELS - 1;
 constexpr std::size_t LABEL_LENGTH = 10;
 
 // "5,PROBE1", and "Default,..." for the default block.
 QString list_label(int block) {
-    QString name = latin1_text(rec::field_text(rec::memory.label[block]));
+    QString name = latin1_text(text::field_text(rec::memory.label[block]));
     if (block == DEFAULT_BLOCK) return QStringLiteral("Default,") + name;
     return QString::number(block) + ',' + name;
 }
@@ -73,21 +73,21 @@ void change_mem_label(QListWidget* list) {
     if (!answer) return;
     str_kill_space(*answer);
     if (answer->empty()) return;
-    std::optional<std::string> text = settings::checked_command_text(*answer, LABEL_LENGTH);
+    std::optional<std::string> text = text::checked_command_text(*answer, LABEL_LENGTH);
     if (!text) return;
 
     char buffer[ZK7416_NAME_SIZE] = {};
-    rec::copy_text(buffer, *text);
+    text::copy_text(buffer, *text);
     if (connection_lost(zk7416_set_config_memory_label(tarvolux, block, buffer),
                         "Beschriftung schreiben"))
         return;
     rec::memory.selected = block;
-    ui::delay(settings::STEP_PAUSE);
+    ui::delay(instrument::STEP_PAUSE);
     char reported[ZK7416_NAME_SIZE] = {};
     if (connection_lost(zk7416_get_config_memory_label(tarvolux, block, reported),
                         "Beschriftung lesen"))
         return;
-    rec::copy_text(rec::memory.label[block], rec::field_text(reported));
+    text::copy_text(rec::memory.label[block], text::field_text(reported));
     list->item(block)->setText(list_label(block));
 }
 

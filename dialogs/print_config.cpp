@@ -7,11 +7,11 @@
 #include "dialogs/dialog_support.h"
 #include "driver/zk7416.h"
 #include "settings/com_setup.h"
-#include "settings/command_text.h"
-#include "settings/instrument_handle.h"
+#include "text/command_text.h"
+#include "instrument/instrument_handle.h"
 #include "settings/records.h"
-#include "settings/text_field.h"
-#include "settings/transfer_run.h"
+#include "text/text_field.h"
+#include "instrument/transfer_run.h"
 #include "ui/glob.h"
 #include "ui/panel_hooks.h"
 #include "ui/ui.h"
@@ -22,7 +22,7 @@ namespace dialogs {
 
 namespace {
 
-using settings::tarvolux;
+using instrument::tarvolux;
 
 constexpr std::size_t LABEL_LENGTH = 10;
 constexpr int RS232 = 1;
@@ -45,7 +45,7 @@ class PrintConfigPanel {
         show_flag(form_.itemNumberCheck, p.item_number);
         show_flag(form_.itemTemperatureCheck, p.item_temperature);
         show_flag(form_.itemLabelCheck, p.item_label);
-        shown_label_ = latin1_text(rec::field_text(p.label_text));
+        shown_label_ = latin1_text(text::field_text(p.label_text));
         form_.labelEdit->setText(shown_label_);
         show_number(form_.headerSpin, p.header);
         show_number(form_.hoursSpin, p.tdst_hours);
@@ -74,7 +74,7 @@ class PrintConfigPanel {
         std::optional<std::string> label;
         QString typed = form_.labelEdit->text();
         if (typed != shown_label_) {
-            label = settings::checked_command_text(typed.toStdString(), LABEL_LENGTH);
+            label = text::checked_command_text(typed.toStdString(), LABEL_LENGTH);
             if (!label) return;
         }
         store_flag(form_.stateCheck, p.state);
@@ -83,7 +83,7 @@ class PrintConfigPanel {
         store_flag(form_.itemNumberCheck, p.item_number);
         store_flag(form_.itemTemperatureCheck, p.item_temperature);
         store_flag(form_.itemLabelCheck, p.item_label);
-        if (label) rec::copy_text(p.label_text, *label);
+        if (label) text::copy_text(p.label_text, *label);
         store_number(form_.headerSpin, p.header);
         store_number(form_.hoursSpin, p.tdst_hours);
         store_number(form_.minutesSpin, p.tdst_minutes);
@@ -94,9 +94,10 @@ class PrintConfigPanel {
                 tarvolux, p.item_temperature, p.item_number, p.item_label, p.item_time, p.item_date,
                 p.header, text, p.tdst_hours, p.tdst_minutes, p.tdst_seconds);
         };
-        if (connection_lost(settings::send_text_field(p.label_text, send), "Druckereinstellungen"))
+        if (connection_lost(instrument::send_text_field(p.label_text, send),
+                            "Druckereinstellungen"))
             return;
-        ui::delay(settings::STEP_PAUSE);
+        ui::delay(instrument::STEP_PAUSE);
         if (connection_lost(zk7416_set_config_printer_state(tarvolux, p.state), "Drucker Ein/Aus"))
             return;
         dialog_.accept();

@@ -7,10 +7,10 @@
 
 #include "dialogs/dialog_support.h"
 #include "driver/zk7416.h"
-#include "settings/instrument_handle.h"
-#include "settings/number_text.h"
+#include "instrument/instrument_handle.h"
+#include "text/number_text.h"
 #include "settings/records.h"
-#include "settings/transfer_run.h"
+#include "instrument/transfer_run.h"
 #include "ui/glob.h"
 #include "ui/panel_hooks.h"
 #include "ui/ui.h"
@@ -150,15 +150,15 @@ class TempConfigPanel {
         t.active_coefficient = selected_;
         for (int n = 1; n <= COEFFICIENTS; ++n) {
             t.coefficient[n - 1] = working_[n - 1];
-            if (!send(zk7416_set_config_temp_coefficient(settings::tarvolux, n, working_[n - 1]),
-                      "Temperaturkoeffizient " + std::to_string(n), settings::LOOP_PAUSE))
+            if (!send(zk7416_set_config_temp_coefficient(instrument::tarvolux, n, working_[n - 1]),
+                      "Temperaturkoeffizient " + std::to_string(n), instrument::LOOP_PAUSE))
                 return;
         }
-        if (!send(zk7416_set_active_temp_coefficient(settings::tarvolux, t.active_coefficient),
-                  "Aktiver Temperaturkoeffizient", settings::STEP_PAUSE) ||
-            !send(zk7416_set_config_temp_compensation(settings::tarvolux, t.state, t.sensor,
+        if (!send(zk7416_set_active_temp_coefficient(instrument::tarvolux, t.active_coefficient),
+                  "Aktiver Temperaturkoeffizient", instrument::STEP_PAUSE) ||
+            !send(zk7416_set_config_temp_compensation(instrument::tarvolux, t.state, t.sensor,
                                                       t.reference_temp, t.manual_temp),
-                  "Temperaturkompensation", settings::STEP_PAUSE) ||
+                  "Temperaturkompensation", instrument::STEP_PAUSE) ||
             !send_scaling())
             return;
         dialog_.accept();
@@ -171,17 +171,17 @@ class TempConfigPanel {
         if (t.sensor == PT100) {
             for (int i = 0; i < 3; ++i) store_real(pt100_[i], t.pt100_scale[i]);
             const double* s = t.pt100_scale;
-            status = zk7416_set_config_scale_pt100(settings::tarvolux, s[0], s[1], s[2]);
+            status = zk7416_set_config_scale_pt100(instrument::tarvolux, s[0], s[1], s[2]);
             step = "PT100-Skalierung";
         } else if (t.sensor == VOLTAGE_INPUT || t.sensor == CURRENT_INPUT) {
             bool voltage = t.sensor == VOLTAGE_INPUT;
             double(&s)[4] = voltage ? t.voltage_scale : t.current_scale;
             for (int i = 0; i < 4; ++i) store_real(inputs_[i], s[i]);
-            status = zk7416_set_config_scale_ui_input(settings::tarvolux, voltage ? 0 : 1, s[0],
+            status = zk7416_set_config_scale_ui_input(instrument::tarvolux, voltage ? 0 : 1, s[0],
                                                       s[1], s[2], s[3]);
             step = voltage ? "Skalierung Spannungseingang" : "Skalierung Stromeingang";
         }
-        return send(status, step, settings::STEP_PAUSE);
+        return send(status, step, instrument::STEP_PAUSE);
     }
 
     QDialog& dialog_;
@@ -196,7 +196,7 @@ class TempConfigPanel {
 }  // namespace
 
 std::optional<int> coefficient_from_answer(const std::string& answer) {
-    std::optional<double> v = settings::parse_typed_number(answer);
+    std::optional<double> v = text::parse_typed_number(answer);
     if (!v) {
         ui::message_box("Fehler-Meldung :", "Die Eingabe '" + answer +
                                                 "' ist keine Zahl.\n\nEs sind keine "

@@ -1,23 +1,23 @@
 #include "export/ascii_exp.h"
 
 #include "export/text_lines.h"
-#include "settings/atomic_file.h"
-#include "settings/file_messages.h"
-#include "settings/latin1.h"
-#include "settings/number_text.h"
-#include "settings/project_dir.h"
-#include "settings/text_field.h"
+#include "files/atomic_file.h"
+#include "files/file_messages.h"
+#include "text/latin1.h"
+#include "text/number_text.h"
+#include "files/project_dir.h"
+#include "text/text_field.h"
 
 namespace exporting {
 
 AsciiExp ascii_exp{};
 
 std::string format_path(const std::string& name) {
-    return settings::join_path(settings::curr_dir, FORMAT_FOLDER, name);
+    return files::join_path(files::curr_dir, FORMAT_FOLDER, name);
 }
 
 std::string format_file_text(const AsciiExp& format) {
-    std::string extension(rec::field_text(format.extension));
+    std::string extension(text::field_text(format.extension));
     if (extension.size() < 4) extension.insert(0, 4 - extension.size(), ' ');
     std::string text = std::to_string(format.max_lines) + " \t\t   Max Anzahl der Zeilen\n";
     text += extension + "        Datei Extension\n";
@@ -41,19 +41,19 @@ bool printable(std::string_view text) {
 }  // namespace
 
 int load_export_para(AsciiExp& format) {
-    std::string name(rec::field_text(format.format_file));
+    std::string name(text::field_text(format.format_file));
     auto lines = read_text_lines(format_path(name));
     if (!lines) {
-        settings::show_file_error(settings::cannot_open_text(name));
+        files::show_file_error(files::cannot_open_text(name));
         return -1;
     }
     auto line = [&](std::size_t i) -> std::string_view {
         return i < lines->size() ? std::string_view((*lines)[i]) : std::string_view();
     };
-    if (auto max_lines = settings::parse_leading_integer(line(0)))
+    if (auto max_lines = text::parse_leading_integer(line(0)))
         format.max_lines = static_cast<int>(*max_lines);
     if (auto words = split_words(line(1)); !words.empty() && printable(words[0].substr(0, 4)))
-        rec::copy_text(format.extension, words[0].substr(0, 4));
+        text::copy_text(format.extension, words[0].substr(0, 4));
     if (!line(2).empty()) format.decimal_separator = line(2)[0];
     if (!line(3).empty()) format.column_separator = line(3)[0];
     return 1;
@@ -64,10 +64,9 @@ int load_export_para() {
 }
 
 int save_export_para(const AsciiExp& format) {
-    std::string name(rec::field_text(format.format_file));
+    std::string name(text::field_text(format.format_file));
     std::string text = format_file_text(format);
-    return settings::report_save(settings::save_file(format_path(name), text.data(), text.size()),
-                                 name);
+    return files::report_save(files::save_file(format_path(name), text.data(), text.size()), name);
 }
 
 int save_export_para() {
@@ -89,7 +88,7 @@ namespace {
 // A separator is one character of Latin-1 that can stand in a line of text: the tab
 // and the blank are allowed, other control characters and the line ends are not.
 bool usable_separator(std::string_view utf8) {
-    auto latin1 = settings::exact_latin1(utf8);
+    auto latin1 = text::exact_latin1(utf8);
     if (!latin1 || latin1->size() != 1) return false;
     auto code = static_cast<unsigned char>((*latin1)[0]);
     return code == '\t' || (code >= 0x20 && code != 0x7F && !(code >= 0x80 && code < 0xA0));
@@ -106,7 +105,7 @@ std::string separator_refusal(std::string_view decimal_utf8, std::string_view co
 }
 
 char separator_char(std::string_view utf8) {
-    auto latin1 = settings::exact_latin1(utf8);
+    auto latin1 = text::exact_latin1(utf8);
     return latin1 && !latin1->empty() ? (*latin1)[0] : '\0';
 }
 

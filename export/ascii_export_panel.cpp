@@ -6,8 +6,8 @@
 #include "export/export_data.h"
 #include "export/export_file.h"
 #include "export/export_types.h"
-#include "settings/latin1.h"
-#include "settings/text_field.h"
+#include "text/latin1.h"
+#include "text/text_field.h"
 #include "ui/qt/panel_setup.h"
 #include "ui_ascii_export.h"
 
@@ -24,10 +24,9 @@ int run_ascii_export_panel(QWidget* parent) {
     form.setupUi(&dialog);
     for (int i = 0; i <= export_type_last; ++i) {
         auto* item = new QListWidgetItem(QString::fromStdString(
-            settings::latin1_to_utf8(rec::field_text(export_types[i].export_type_name))));
-        item->setData(
-            Qt::UserRole,
-            QString::fromStdString(std::string(rec::field_text(export_types[i].export_type_file))));
+            text::latin1_to_utf8(text::field_text(export_types[i].export_type_name))));
+        item->setData(Qt::UserRole, QString::fromStdString(std::string(
+                                        text::field_text(export_types[i].export_type_file))));
         form.typeList->addItem(item);
     }
     if (form.typeList->count() > 0) form.typeList->setCurrentRow(0);

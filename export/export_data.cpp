@@ -3,9 +3,9 @@
 #include "export/ascii_exp.h"
 #include "export/export_file.h"
 #include "export/export_writers.h"
-#include "settings/file_messages.h"
-#include "settings/project_dir.h"
-#include "settings/text_field.h"
+#include "files/file_messages.h"
+#include "files/project_dir.h"
+#include "text/text_field.h"
 #include "ui/ui.h"
 
 namespace exporting {
@@ -26,8 +26,8 @@ std::string first_characters(const std::string& text, std::size_t count) {
 
 // Unlike a failed save, a failed export leaves what was written so far.
 void report_write_error(const std::string& path) {
-    settings::show_file_error("Fehler beim Schreiben der Datei : " + path +
-                              "\nDer Export ist unvollständig.");
+    files::show_file_error("Fehler beim Schreiben der Datei : " + path +
+                           "\nDer Export ist unvollständig.");
 }
 
 int stop(bool close_file) {
@@ -39,31 +39,31 @@ int stop(bool close_file) {
 }  // namespace
 
 int export_data(const std::string& format_file) {
-    rec::copy_text(ascii_exp.format_file, format_file);
+    text::copy_text(ascii_exp.format_file, format_file);
     if (load_export_para() != 1) return stop(false);
 
     ui::FileSelection selection;
     selection.title = "Daten exportieren";
-    selection.start_folder = settings::join_path(settings::curr_dir, "EXPORT");
-    selection.file_spec = "*" + std::string(rec::field_text(ascii_exp.extension));
+    selection.start_folder = files::join_path(files::curr_dir, "EXPORT");
+    selection.file_spec = "*" + std::string(text::field_text(ascii_exp.extension));
     selection.mode = ui::FileMode::Save;
     selection.restrict_extension = true;
     selection.allow_new_folders = true;
     auto path = ui::select_file(selection);
     if (!path) return stop(false);
-    settings::file_name = *path;
+    files::file_name = *path;
 
     auto comment =
         ui::prompt("Eingabe Kommentar", "Geben Sie bitte den Kommentar ein", REMARK_LENGTH);
     remark_text = comment ? first_characters(*comment, REMARK_LENGTH) : std::string();
 
-    if (!export_fhdl.open(settings::file_name)) {
-        settings::show_file_error(settings::cannot_open_text(settings::file_name));
+    if (!export_fhdl.open(files::file_name)) {
+        files::show_file_error(files::cannot_open_text(files::file_name));
         return stop(false);
     }
     if (measure_store_mode == 1) {
         if (export_header(remark_text) == 1) return 1;
-        report_write_error(settings::file_name);
+        report_write_error(files::file_name);
         return stop(true);
     }
     int written;
@@ -73,7 +73,7 @@ int export_data(const std::string& format_file) {
     }
     bool closed = export_fhdl.close();
     if (written == 1 && closed) return 1;
-    report_write_error(settings::file_name);
+    report_write_error(files::file_name);
     return -1;
 }
 

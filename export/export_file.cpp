@@ -5,7 +5,7 @@
 
 #include <cerrno>
 
-#include "settings/latin1.h"
+#include "text/latin1.h"
 
 namespace exporting {
 
@@ -62,7 +62,7 @@ bool close_measurement_export() {
 }
 
 int export_(ExportFile& file, std::string_view text) {
-    return file.write(settings::utf8_to_latin1(text)) ? 1 : -1;
+    return file.write(text::utf8_to_latin1(text)) ? 1 : -1;
 }
 
 }  // namespace exporting

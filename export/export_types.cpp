@@ -2,8 +2,8 @@
 
 #include "export/ascii_exp.h"
 #include "export/text_lines.h"
-#include "settings/file_messages.h"
-#include "settings/text_field.h"
+#include "files/file_messages.h"
+#include "text/text_field.h"
 #include "ui/ui.h"
 
 namespace exporting {
@@ -21,7 +21,7 @@ constexpr std::string_view END_MARK = "<ende>";
 int get_export_types() {
     auto lines = read_text_lines(format_path(TYPE_LIST));
     if (!lines) {
-        settings::show_file_error(settings::cannot_open_text(TYPE_LIST));
+        files::show_file_error(files::cannot_open_text(TYPE_LIST));
         return -1;
     }
     int count = 0;
@@ -30,8 +30,8 @@ int get_export_types() {
         auto words = split_words(line);
         if (words.size() < 2 || words[1].size() >= sizeof export_types[0].export_type_file)
             continue;
-        rec::copy_text(export_types[count].export_type_name, words[0]);
-        rec::copy_text(export_types[count].export_type_file, words[1]);
+        text::copy_text(export_types[count].export_type_name, words[0]);
+        text::copy_text(export_types[count].export_type_file, words[1]);
         if (++count == MAX_EXPORT_TYPES) {
             ui::message_box("Fehler-Meldung :", "Zu viele Export Type");
             break;

@@ -6,10 +6,10 @@
 #include "export/ascii_exp.h"
 #include "export/export_file.h"
 #include "export/text_lines.h"
-#include "settings/latin1.h"
-#include "settings/readout_buffers.h"
+#include "text/latin1.h"
+#include "instrument/readout_buffers.h"
 #include "settings/records.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 #include "ui/glob.h"
 
 namespace exporting {
@@ -17,7 +17,7 @@ namespace exporting {
 namespace {
 
 std::string separator_text(char separator) {
-    return settings::latin1_to_utf8(std::string_view(&separator, 1));
+    return text::latin1_to_utf8(std::string_view(&separator, 1));
 }
 
 std::string column() {
@@ -65,10 +65,10 @@ std::string comment_lines(const std::string& comment) {
 
 std::string limit_line(std::string_view sign, const char (&limit_text)[20]) {
     // The display text without its "R<" or "R>".
-    std::string_view text = rec::field_text(limit_text);
+    std::string_view text = text::field_text(limit_text);
     text = text.size() > 2 ? text.substr(2) : std::string_view();
     std::string label = "Grenzwert " + std::string(sign) + " :";
-    return row({label, with_decimal_separator(settings::latin1_to_utf8(text))}) + "\n";
+    return row({label, with_decimal_separator(text::latin1_to_utf8(text))}) + "\n";
 }
 
 std::string comparator_block() {
@@ -89,25 +89,25 @@ std::string comparator_block() {
 
 // What the last read-out was made of; before any read-out, the read-out panel's
 // choices in the records.
-settings::ReadoutSource readout_source() {
-    const settings::DatalogReadout& readout = settings::dl_readout;
+instrument::ReadoutSource readout_source() {
+    const instrument::DatalogReadout& readout = instrument::dl_readout;
     if (readout.source().block >= 0) return readout.source();
-    settings::ReadoutSource source;
+    instrument::ReadoutSource source;
     const rec::Datalog& d = rec::datalog;
     source.block = d.active_block;
     if (d.active_block >= 0 && d.active_block < rec::DATALOG_BLOCKS)
-        source.name = std::string(rec::field_text(d.block_name[d.active_block]));
+        source.name = std::string(text::field_text(d.block_name[d.active_block]));
     source.values_only = rec::upload.values_only != 0;
     source.with_statistics = rec::upload.with_statistics == 1;
     source.statistics = {
-        std::string(rec::field_text(d.stat_min)), std::string(rec::field_text(d.stat_max)),
-        std::string(rec::field_text(d.stat_avg)), std::string(rec::field_text(d.stat_dev))};
+        std::string(text::field_text(d.stat_min)), std::string(text::field_text(d.stat_max)),
+        std::string(text::field_text(d.stat_avg)), std::string(text::field_text(d.stat_dev))};
     return source;
 }
 
-std::string statistics_lines(const settings::ReadoutSource& source) {
+std::string statistics_lines(const instrument::ReadoutSource& source) {
     auto value = [&source](std::size_t i) {
-        return with_decimal_separator(settings::latin1_to_utf8(source.statistics[i]));
+        return with_decimal_separator(text::latin1_to_utf8(source.statistics[i]));
     };
     std::string c = column() + " ";
     return row({"Statistik :", "Minimum", value(0)}) + "\n" + c + row({"Maximum", value(1)}) +
@@ -115,9 +115,9 @@ std::string statistics_lines(const settings::ReadoutSource& source) {
            "\n";
 }
 
-std::string block_line(const settings::ReadoutSource& source) {
+std::string block_line(const instrument::ReadoutSource& source) {
     return row({"Datalogger:",
-                std::to_string(source.block) + ", " + settings::latin1_to_utf8(source.name)}) +
+                std::to_string(source.block) + ", " + text::latin1_to_utf8(source.name)}) +
            "\n";
 }
 
@@ -154,7 +154,7 @@ int export_measure_value(std::string& text) {
 
 int export_datalogger(const std::string& comment) {
     // Labelled with what was read, whatever the read-out panel shows by now.
-    const settings::ReadoutSource source = readout_source();
+    const instrument::ReadoutSource source = readout_source();
     if (export_(export_fhdl, maker_line() + block_line(source)) != 1) return -1;
     if (source.with_statistics && export_(export_fhdl, statistics_lines(source)) != 1) return -1;
     if (export_(export_fhdl, comment_lines(comment)) != 1) return -1;
@@ -166,16 +166,16 @@ int export_datalogger(const std::string& comment) {
 
     // Exactly the values the last read-out holds, numbered with their own value
     // numbers, whatever the read-out range was changed to since.
-    const settings::DatalogReadout& readout = settings::dl_readout;
+    const instrument::DatalogReadout& readout = instrument::dl_readout;
     std::int32_t n = readout.first_value();
-    for (const settings::DlEntry& entry : readout.dl_data()) {
-        std::string value_text = rec::field_text_utf8(entry.value);
+    for (const instrument::DlEntry& entry : readout.dl_data()) {
+        std::string value_text = text::field_text_utf8(entry.value);
         auto words = split_words(value_text);
         std::string value = with_decimal_separator(word(words, 0));
         std::string unit = word(words, 1);
         std::string number = std::to_string(n++);
-        std::string line = with_date ? row({number, value, unit, rec::field_text_utf8(entry.date),
-                                            rec::field_text_utf8(entry.time)}) +
+        std::string line = with_date ? row({number, value, unit, text::field_text_utf8(entry.date),
+                                            text::field_text_utf8(entry.time)}) +
                                            "\n"
                                      : row({number, value, unit}) + " \n";
         if (export_(export_fhdl, line) != 1) return -1;

@@ -3,8 +3,8 @@
 #include <QDialog>
 
 #include "export/ascii_exp.h"
-#include "settings/latin1.h"
-#include "settings/text_field.h"
+#include "text/latin1.h"
+#include "text/text_field.h"
 #include "ui/qt/panel_setup.h"
 #include "ui/ui.h"
 #include "ui_user_export.h"
@@ -23,7 +23,7 @@ QString shown_separator(char c) {
     if (c == '\t') return TAB_NAME;
     if (c == ' ') return BLANK_NAME;
     if (c == '\0') return QString();
-    return QString::fromStdString(settings::latin1_to_utf8(std::string(1, c)));
+    return QString::fromStdString(text::latin1_to_utf8(std::string(1, c)));
 }
 
 std::string typed_separator(const QString& text) {
@@ -42,14 +42,14 @@ void fill_separator(QComboBox* combo, const QStringList& choices, char current) 
 int load_user_export_panel(QWidget* parent) {
     // A copy: a running measurement export keeps the separators it started with.
     AsciiExp format = ascii_exp;
-    rec::copy_text(format.format_file, USER_FORMAT);
+    text::copy_text(format.format_file, USER_FORMAT);
     load_export_para(format);
 
     QDialog dialog(ui::dialog_parent(parent));
     Ui::UserExportDialog form;
     form.setupUi(&dialog);
     form.extensionEdit->setText(
-        QString::fromStdString(std::string(rec::field_text(format.extension))));
+        QString::fromStdString(std::string(text::field_text(format.extension))));
     fill_separator(form.decimalCombo, {QStringLiteral("."), QStringLiteral(",")},
                    format.decimal_separator);
     fill_separator(form.columnCombo,
@@ -72,7 +72,7 @@ int load_user_export_panel(QWidget* parent) {
             return;
         }
         AsciiExp edited = format;
-        rec::copy_text(edited.extension, extension);
+        text::copy_text(edited.extension, extension);
         edited.decimal_separator = separator_char(decimal);
         edited.column_separator = separator_char(column);
         if (save_export_para(edited) == 1) dialog.accept();

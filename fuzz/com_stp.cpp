@@ -8,12 +8,12 @@
 
 #include "fuzz/fuzz_check.h"
 #include "settings/com_setup.h"
-#include "settings/project_dir.h"
+#include "files/project_dir.h"
 #include "settings/records.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::use_scripted_popups();
-    settings::curr_dir = fuzz::scratch_dir();
+    files::curr_dir = fuzz::scratch_dir();
     std::memset(&rec::com, 0xA5, sizeof rec::com);
     const rec::Com before = rec::com;
     std::string path = fuzz::write_scratch_file(

@@ -15,17 +15,17 @@
 #include "fuzz/answering_instrument.h"
 #include "fuzz/fake_line.h"
 #include "fuzz/fuzz_check.h"
-#include "settings/instrument_handle.h"
-#include "settings/readout_buffers.h"
+#include "instrument/instrument_handle.h"
+#include "instrument/readout_buffers.h"
 
 namespace {
 
 void connect() {
-    if (settings::tarvolux > 0) return;
+    if (instrument::tarvolux > 0) return;
     fuzz::AnsweringInstrument idn({"TARVOLUX,7416,0,0497,1.0"});
     fuzz::fake_line_reset([&](std::string_view written) { return idn.respond(written); });
     char answer[ZK7416_ANSWER_SIZE];
-    fuzz::check(zk7416_init_serial(1, 9600, 1.0, answer, 0, &settings::tarvolux) == 0,
+    fuzz::check(zk7416_init_serial(1, 9600, 1.0, answer, 0, &instrument::tarvolux) == 0,
                 "no fake connection");
 }
 
@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     datalog::ReadoutProgress no_progress;
     datalog::ReadoutResult result = datalog::read_stored_values(choice, no_progress);
 
-    const auto& readout = settings::dl_readout;
+    const auto& readout = instrument::dl_readout;
     fuzz::check(result.read == readout.dl_mem_counts(), "the result miscounts the values kept");
     fuzz::check(result.read >= 0 && result.read <= result.requested,
                 "more values kept than asked for");
@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "complete without every value, or every value but not complete");
     fuzz::check(readout.source().values_only == choice.values_only,
                 "the read-out forgot what it was made of");
-    for (const settings::DlEntry& entry : readout.dl_data()) {
+    for (const instrument::DlEntry& entry : readout.dl_data()) {
         fuzz::check(terminated(entry.value) && terminated(entry.date) && terminated(entry.time),
                     "an entry lost its terminator");
         if (choice.values_only)

@@ -9,8 +9,8 @@
 #include "export/ascii_exp.h"
 #include "export/export_types.h"
 #include "fuzz/fuzz_check.h"
-#include "settings/project_dir.h"
-#include "settings/text_field.h"
+#include "files/project_dir.h"
+#include "text/text_field.h"
 
 namespace {
 
@@ -19,13 +19,13 @@ const exporting::AsciiExp kInUse{"fuzz.for", ".txt", ',', ';', 1000};
 void use_scratch_project() {
     static bool made = false;
     if (made) return;
-    settings::curr_dir = fuzz::scratch_dir();
-    std::filesystem::create_directories(settings::join_path(fuzz::scratch_dir(), "format.for"));
+    files::curr_dir = fuzz::scratch_dir();
+    std::filesystem::create_directories(files::join_path(fuzz::scratch_dir(), "format.for"));
     made = true;
 }
 
 bool same_format(const exporting::AsciiExp& a, const exporting::AsciiExp& b) {
-    return rec::field_text(a.extension) == rec::field_text(b.extension) &&
+    return text::field_text(a.extension) == text::field_text(b.extension) &&
            a.decimal_separator == b.decimal_separator && a.column_separator == b.column_separator &&
            a.max_lines == b.max_lines;
 }

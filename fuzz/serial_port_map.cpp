@@ -3,16 +3,16 @@
 // Input: the file's contents.
 #include <string>
 
-#include "settings/serial_port_map.h"
+#include "instrument/serial_port_map.h"
 #include "fuzz/fuzz_check.h"
-#include "settings/project_dir.h"
+#include "files/project_dir.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string& dir = fuzz::scratch_dir();
-    fuzz::write_scratch_file(settings::SERIAL_PORT_MAP_FILE,
+    fuzz::write_scratch_file(instrument::SERIAL_PORT_MAP_FILE,
                              std::string_view(reinterpret_cast<const char*>(data), size));
-    settings::SerialPortMap map = settings::load_serial_port_map(dir);
-    fuzz::check(settings::save_serial_port_map(dir, map), "the map was not written");
-    fuzz::check(settings::load_serial_port_map(dir) == map, "a written map reads back otherwise");
+    instrument::SerialPortMap map = instrument::load_serial_port_map(dir);
+    fuzz::check(instrument::save_serial_port_map(dir, map), "the map was not written");
+    fuzz::check(instrument::load_serial_port_map(dir) == map, "a written map reads back otherwise");
     return 0;
 }

@@ -9,7 +9,7 @@
 #include "driver/zk7416.h"
 #include "fuzz/fake_line.h"
 #include "fuzz/fuzz_check.h"
-#include "settings/instrument_handle.h"
+#include "instrument/instrument_handle.h"
 #include "settings/settings_files.h"
 #include "settings/transfer.h"
 #include "ui/scripted_backend.h"
@@ -28,10 +28,10 @@ std::string accept_everything(std::string_view written) {
 }
 
 void connect() {
-    if (settings::tarvolux > 0) return;
+    if (instrument::tarvolux > 0) return;
     fuzz::fake_line_reset(accept_everything);
     char idn[ZK7416_ANSWER_SIZE];
-    fuzz::check(zk7416_init_serial(1, 9600, 1.0, idn, 0, &settings::tarvolux) == 0,
+    fuzz::check(zk7416_init_serial(1, 9600, 1.0, idn, 0, &instrument::tarvolux) == 0,
                 "no fake connection");
 }
 
@@ -57,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         popups.answer_question(data[0] & 1);
         fuzz::fake_line_reset(accept_everything);
         if (settings::download_current_state() != 0)
-            fuzz::check(false, ("the transfer of a file failed: " + fuzz::last_popup_text()).c_str());
+            fuzz::check(false,
+                        ("the transfer of a file failed: " + fuzz::last_popup_text()).c_str());
     }
 
     settings::BackupFileReader backup;

@@ -11,7 +11,7 @@
 #include "fuzz/fuzz_check.h"
 #include "settings/limits.h"
 #include "settings/records.h"
-#include "settings/value_format.h"
+#include "text/value_format.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     convert_string_to_value(c_text.c_str());
 
     std::string shown = c_text;
-    float value = settings::format_for_display(shown);
+    float value = text::format_for_display(shown);
     fuzz::check(shown.size() <= c_text.size() + 1, "the display text grew by more than a blank");
 
     // The same rewrite into the fixed fields the records keep it in.
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // The fields come terminated from the instrument's answers.
         std::vector<char> field(field_size, '\0');
         std::memcpy(field.data(), text.data(), std::min(field_size - 1, text.size()));
-        float in_field = settings::format_for_display(field.data(), field.size());
+        float in_field = text::format_for_display(field.data(), field.size());
         check_terminated(field.data(), field.size(), "a display field lost its terminator");
         if (c_text.size() < field_size)
             fuzz::check(in_field == value || (std::isnan(in_field) && std::isnan(value)),

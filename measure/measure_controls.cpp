@@ -9,10 +9,10 @@
 #include "export/export_file.h"
 #include "measure/measure_panel.h"
 #include "settings/datalog_blocks.h"
-#include "settings/instrument_handle.h"
+#include "instrument/instrument_handle.h"
 #include "settings/meas_config_transmit.h"
 #include "settings/records.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 #include "ui/callback_scope.h"
 #include "ui/qt/record_controls.h"
 #include "ui/panel_hooks.h"
@@ -23,7 +23,7 @@ namespace measure {
 
 namespace {
 
-using settings::tarvolux;
+using instrument::tarvolux;
 
 void send_state(const char* command, int state) {
     char line[48];
@@ -214,9 +214,9 @@ void MeasurePanel::on_fill_text_click() {
 void MeasurePanel::on_envelope_clear() {
     ui::CallbackScope scope;
     zk7416_envelope_clear(tarvolux);
-    rec::copy_utf8_text(rec::env.report_1, "Gelöscht");
-    rec::copy_utf8_text(rec::env.report_2, "Gelöscht");
-    rec::copy_utf8_text(rec::env.report_3, "Gelöscht");
+    text::copy_utf8_text(rec::env.report_1, "Gelöscht");
+    text::copy_utf8_text(rec::env.report_2, "Gelöscht");
+    text::copy_utf8_text(rec::env.report_3, "Gelöscht");
     show_envelope_reports();
 }
 

@@ -9,11 +9,11 @@
 #include "export/export_writers.h"
 #include "measure/reading.h"
 #include "settings/datalog_blocks.h"
-#include "settings/instrument_handle.h"
-#include "settings/instrument_idle.h"
+#include "instrument/instrument_handle.h"
+#include "instrument/instrument_idle.h"
 #include "settings/records.h"
 #include "settings/settings_groups.h"
-#include "settings/transfer_run.h"
+#include "instrument/transfer_run.h"
 #include "ui/callback_scope.h"
 #include "ui/panel_hooks.h"
 #include "ui/ui.h"
@@ -35,14 +35,14 @@ double graph_ymax = 0.0;
 
 namespace {
 
-using settings::STEP_PAUSE;
-using settings::tarvolux;
+using instrument::STEP_PAUSE;
+using instrument::tarvolux;
 
 constexpr double DEMO_OUTPUT_PAUSE = 0.1;
 constexpr double RESULT_PAUSE = 0.5;
 constexpr double TEMPERATURE_FAILED = -999.9;
 
-double stop_idle_limit = settings::IDLE_LIMIT_SECONDS;
+double stop_idle_limit = instrument::IDLE_LIMIT_SECONDS;
 
 using SteadyClock = std::chrono::steady_clock;
 // When the instrument last gave a sign of life while measuring: the start, a value, or
@@ -92,7 +92,7 @@ bool graph_step(CycleView& view, double ohms) {
     if (rec::measurement_configuration.range == 0) {
         char answer[ZK7416_ANSWER_SIZE] = {};
         std::int32_t s = zk7416_receive_scpi(tarvolux, "SENSE:FRES:RANG?", answer);
-        if (settings::is_transport_error(s)) {
+        if (instrument::is_transport_error(s)) {
             view.plot(plot_values(ohms));
             end_without_line(view, s, "Messbereich lesen");
             return false;
@@ -127,7 +127,7 @@ void store(const std::string& text) {
 bool check_datalogger_state(CycleView& view) {
     char answer[ZK7416_ANSWER_SIZE] = {};
     std::int32_t s = zk7416_receive_scpi(tarvolux, "DAT:STAT?", answer);
-    if (settings::is_transport_error(s)) {
+    if (instrument::is_transport_error(s)) {
         end_without_line(view, s, "Datalogger-Zustand lesen");
         return false;
     }
@@ -148,7 +148,7 @@ bool line_lost(std::int32_t status) {
 void end_without_line(CycleView& view, std::int32_t status, std::string_view step) {
     view.set_start_switch(false);
     measuring = 0;
-    settings::report_connection_lost(step, status);
+    instrument::report_connection_lost(step, status);
     ui::dim_menus_while_measuring(false);
     view.leave_measuring_state();
     datalogflag = envelopeflag = compareflag = 0;
@@ -164,7 +164,7 @@ void end_without_line(CycleView& view, std::int32_t status, std::string_view ste
 void check_line(CycleView& view) {
     std::int32_t oper = 0;
     std::int32_t s = zk7416_read_oper_event_reg(tarvolux, &oper);
-    if (settings::is_transport_error(s)) {
+    if (instrument::is_transport_error(s)) {
         end_without_line(view, s, "Messwert lesen");
         return;
     }
@@ -185,8 +185,8 @@ bool fetch_result(bool wanted, const char* step, bool& fetched, Fetch&& fetch) {
     if (!wanted) return true;
     ui::delay(RESULT_PAUSE);
     std::int32_t s = fetch();
-    if (settings::is_transport_error(s)) {
-        settings::report_connection_lost(step, s);
+    if (instrument::is_transport_error(s)) {
+        instrument::report_connection_lost(step, s);
         return false;
     }
     fetched = true;
@@ -304,9 +304,9 @@ void CB_TempTimerInterrupt(CycleView& view) {
 int stop_measure(CycleView& view) {
     ui::CallbackScope scope;
     err = zk7416_meas_stop(tarvolux);
-    bool line_lost = settings::is_transport_error(err);
+    bool line_lost = instrument::is_transport_error(err);
     if (line_lost)
-        settings::report_connection_lost("Messung beenden", err);
+        instrument::report_connection_lost("Messung beenden", err);
     else
         errorhandler(err, "Die Messung wurde nicht ordnungsgemäß beendet.");
     ui::dim_menus_while_measuring(false);
@@ -314,12 +314,12 @@ int stop_measure(CycleView& view) {
 
     bool datalogger = false, envelope = false, comparator = false;
     if (!line_lost) {
-        settings::IdleWait idle = settings::wait_until_idle(tarvolux, stop_idle_limit);
-        if (idle.result != settings::IdleResult::Idle)
+        instrument::IdleWait idle = instrument::wait_until_idle(tarvolux, stop_idle_limit);
+        if (idle.result != instrument::IdleResult::Idle)
             ui::message_box("Fehler-Meldung :",
-                            settings::idle_wait_message(
+                            instrument::idle_wait_message(
                                 idle, "Die Ergebnisse der Messung wurden nicht gelesen."));
-        if (idle.result != settings::IdleResult::NoAnswer)
+        if (idle.result != instrument::IdleResult::NoAnswer)
             fetch_stop_results(datalogger, envelope, comparator);
     }
     datalogflag = envelopeflag = compareflag = 0;

@@ -4,7 +4,7 @@
 #include "measure/graph_axis.h"
 #include "measure/measure_panel.h"
 #include "settings/print_settings.h"
-#include "settings/project_dir.h"
+#include "files/project_dir.h"
 #include "settings/records.h"
 #include "ui/callback_scope.h"
 #include "ui/qt/record_controls.h"
@@ -116,7 +116,7 @@ void MeasurePanel::on_print() {
 
 void MeasurePanel::on_save_image() {
     ui::CallbackScope scope;
-    ui::save_widget_image(*ui_->plot, settings::join_path(settings::curr_dir, "EXPORT"));
+    ui::save_widget_image(*ui_->plot, files::join_path(files::curr_dir, "EXPORT"));
 }
 
 }  // namespace measure

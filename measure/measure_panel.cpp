@@ -6,9 +6,9 @@
 #include "driver/zk7416.h"
 #include "export/export_file.h"
 #include "settings/datalog_blocks.h"
-#include "settings/instrument_handle.h"
+#include "instrument/instrument_handle.h"
 #include "settings/records.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 #include "ui/callback_scope.h"
 #include "ui/panel_hooks.h"
 #include "ui/qt/accessible_names.h"
@@ -30,7 +30,7 @@ const char* const RANGE_NAMES[] = {"Automatisch", "200 mOhm", "2 Ohm",   "20 Ohm
 const char* const DISPLAY_MODES[] = {"Widerstand", "Abweichung", "Grenzwert"};
 
 QString text_of(const char* field, std::size_t size) {
-    return QString::fromStdString(rec::field_text_utf8(field, size));
+    return QString::fromStdString(text::field_text_utf8(field, size));
 }
 
 template <std::size_t N>
@@ -211,7 +211,7 @@ void MeasurePanel::switch_comparator_on_for_classes() {
     ui::CallbackScope scope;
     ui_->comparatorSwitch->setChecked(true);
     rec::compare.state = 1;
-    zk7416_send_scpi(settings::tarvolux, "CALC:LIM:STAT 1");
+    zk7416_send_scpi(instrument::tarvolux, "CALC:LIM:STAT 1");
 }
 
 void MeasurePanel::show_display_mode_controls(int mode) {

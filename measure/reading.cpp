@@ -1,8 +1,8 @@
 #include "measure/reading.h"
 
-#include "settings/latin1.h"
-#include "settings/number_text.h"
-#include "settings/value_format.h"
+#include "text/latin1.h"
+#include "text/number_text.h"
+#include "text/value_format.h"
 
 namespace measure {
 
@@ -15,7 +15,7 @@ constexpr const char* CAUSE_TEXTS[] = {"T-Komp.Error", "U-KabelError", "I-Osiz.E
 // A rewritten answer names a resistance when a number leads it and its unit is one of
 // ohms; an overload text or the reference answer does not.
 std::optional<double> resistance_of(const std::string& rewritten, float ohms) {
-    if (!settings::parse_leading_number(rewritten)) return std::nullopt;
+    if (!text::parse_leading_number(rewritten)) return std::nullopt;
     std::size_t blank = rewritten.find(' ');
     if (blank == std::string::npos || rewritten.find("Ohm", blank) == std::string::npos)
         return std::nullopt;
@@ -52,7 +52,7 @@ Reading interpret_reading(std::int32_t status, const std::string& answer, int di
                 break;
             }
             {
-                float ohms = settings::format_for_display(rewritten);
+                float ohms = text::format_for_display(rewritten);
                 text = rewritten;
                 if (rewritten != "000") reading.ohms = resistance_of(rewritten, ohms);
             }
@@ -74,7 +74,7 @@ Reading interpret_reading(std::int32_t status, const std::string& answer, int di
         reading.ohms.reset();
     }
     if (text.size() > DISPLAY_TEXT_LENGTH) text.resize(DISPLAY_TEXT_LENGTH);
-    reading.text = settings::latin1_to_utf8(text);
+    reading.text = text::latin1_to_utf8(text);
     return reading;
 }
 

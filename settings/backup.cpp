@@ -5,10 +5,12 @@
 #include "settings/blocks_and_labels.h"
 #include "settings/settings_groups.h"
 #include "settings/transfer_constants.h"
-#include "settings/transfer_run.h"
+#include "instrument/transfer_run.h"
 #include "ui/glob.h"
 
 namespace settings {
+
+using instrument::TransferRun;
 
 namespace {
 
@@ -19,7 +21,7 @@ constexpr int LAST_MEMORY = 31;
 void open_round_progress(const char* action, int i, int maximum) {
     std::string label = std::string(action) + ' ' + std::to_string(i);
     if (i == FIRST_MEMORY) {
-        progress_open(label, maximum);
+        instrument::progress_open(label, maximum);
     } else {
         ui::progress_set_label(label);
         ui::progress_set_maximum(maximum);
@@ -30,7 +32,7 @@ void open_round_progress(const char* action, int i, int maximum) {
 
 int finish_round(TransferRun& run, int i) {
     run.end_busy();
-    if (i >= LAST_MEMORY) progress_close();
+    if (i >= LAST_MEMORY) instrument::progress_close();
     return 0;
 }
 

@@ -5,12 +5,16 @@
 #include <string>
 
 #include "driver/zk7416.h"
-#include "settings/instrument_handle.h"
-#include "settings/number_text.h"
+#include "instrument/instrument_handle.h"
+#include "text/number_text.h"
 #include "settings/records.h"
 #include "settings/transfer.h"
 
 namespace settings {
+
+using instrument::LOOP_PAUSE;
+using instrument::tarvolux;
+using instrument::TransferRun;
 
 namespace {
 
@@ -31,7 +35,7 @@ bool read_capacity(TransferRun& run, std::optional<long>& capacity) {
     char answer[ZK7416_ANSWER_SIZE] = {};
     std::int32_t status = zk7416_receive_scpi(tarvolux, "DAT:SIZE?", answer);
     // Only a query that went through has an answer to convert.
-    if (status == 0) capacity = parse_leading_integer(rec::field_text(answer));
+    if (status == 0) capacity = text::parse_leading_integer(text::field_text(answer));
     return run.call(status, "Datenlogger-Kapazität");
 }
 
@@ -76,7 +80,7 @@ bool write_blocks(TransferRun& run) {
                      numbered("Löschen des Datenlogger-Blocks", b), LOOP_PAUSE) &&
             run.call(zk7416_set_datalogger_block_size(tarvolux, b, d.block_size[b]),
                      numbered("Größe des Datenlogger-Blocks", b), LOOP_PAUSE) &&
-            run.call(send_text_field(d.block_name[b], send_name),
+            run.call(instrument::send_text_field(d.block_name[b], send_name),
                      numbered("Name des Datenlogger-Blocks", b), LOOP_PAUSE) &&
             run.call(zk7416_set_datalogger_filter(tarvolux, b, d.filter_mode[b], d.filter_xval[b],
                                                   d.filter_hours[b], d.filter_minutes[b],
@@ -91,7 +95,7 @@ bool write_blocks(TransferRun& run) {
 bool write_labels(TransferRun& run) {
     for (int i = 0; i < rec::MEMORY_LABELS; ++i) {
         auto send = [i](char* label) { return zk7416_set_config_memory_label(tarvolux, i, label); };
-        if (!run.step(send_text_field(rec::memory.label[i], send),
+        if (!run.step(instrument::send_text_field(rec::memory.label[i], send),
                       numbered("Name des Einstellungsspeichers", i), LOOP_PAUSE))
             return false;
     }

@@ -3,7 +3,7 @@
 // move them apart from the settings groups, and only when asked to.
 #pragma once
 
-#include "settings/transfer_run.h"
+#include "instrument/transfer_run.h"
 
 namespace settings {
 
@@ -16,12 +16,12 @@ enum class SpeedMeasurement { Off, On };
 // the records; one progress step per block and per label. free_memory becomes the
 // capacity less all block sizes. With SpeedMeasurement::On the label queries are timed
 // into pc_speed_factor. False when the connection was lost.
-bool read_blocks_and_labels(TransferRun& run, SpeedMeasurement speed);
+bool read_blocks_and_labels(instrument::TransferRun& run, SpeedMeasurement speed);
 
 // Clears every block in the instrument (its stored values are lost), then writes each
 // block's size, name and filter and every memory label from the records. The progress
 // shows the number of blocks done, then one step per label. False when the connection
 // was lost.
-bool write_blocks_and_labels(TransferRun& run);
+bool write_blocks_and_labels(instrument::TransferRun& run);
 
 }  // namespace settings

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <optional>
 
-#include "settings/atomic_file.h"
-#include "settings/project_dir.h"
+#include "files/atomic_file.h"
+#include "files/project_dir.h"
 #include "settings/records.h"
 
 namespace settings {
@@ -22,7 +22,7 @@ std::optional<rec::Com> file_image;
 
 int load_com_setup() {
     file_image.reset();
-    std::FILE* file = std::fopen(join_path(curr_dir, COM_FILE).c_str(), "rb");
+    std::FILE* file = std::fopen(files::join_path(files::curr_dir, COM_FILE).c_str(), "rb");
     if (!file) return -1;
     unsigned char image[sizeof rec::com];
     std::size_t got = std::fread(image, 1, sizeof image, file);
@@ -35,8 +35,9 @@ int load_com_setup() {
 }
 
 int save_com_setup() {
-    int saved =
-        report_save(save_file(join_path(curr_dir, COM_FILE), &rec::com, sizeof rec::com), COM_FILE);
+    int saved = files::report_save(
+        files::save_file(files::join_path(files::curr_dir, COM_FILE), &rec::com, sizeof rec::com),
+        COM_FILE);
     if (saved == 1) file_image = rec::com;
     return saved;
 }
@@ -53,8 +54,9 @@ int save_print_setup() {
     image.print_orientation = rec::com.print_orientation;
     image.print_x_resolution = rec::com.print_x_resolution;
     image.print_y_resolution = rec::com.print_y_resolution;
-    int saved =
-        report_save(save_file(join_path(curr_dir, COM_FILE), &image, sizeof image), COM_FILE);
+    int saved = files::report_save(
+        files::save_file(files::join_path(files::curr_dir, COM_FILE), &image, sizeof image),
+        COM_FILE);
     if (saved == 1) file_image = image;
     return saved;
 }

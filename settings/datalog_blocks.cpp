@@ -4,15 +4,18 @@
 #include <optional>
 
 #include "driver/zk7416.h"
-#include "settings/command_text.h"
-#include "settings/instrument_handle.h"
+#include "text/command_text.h"
+#include "instrument/instrument_handle.h"
 #include "settings/records.h"
-#include "settings/text_field.h"
-#include "settings/transfer_run.h"
+#include "text/text_field.h"
+#include "instrument/transfer_run.h"
 #include "ui/glob.h"
 #include "ui/ui.h"
 
 namespace settings {
+
+using instrument::STEP_PAUSE;
+using instrument::tarvolux;
 
 namespace {
 
@@ -39,7 +42,7 @@ bool valid_block(int block) {
 
 std::string block_list_label(int block) {
     if (!valid_block(block)) return std::to_string(block) + ",";
-    return std::to_string(block) + "," + rec::field_text_utf8(rec::datalog.block_name[block]);
+    return std::to_string(block) + "," + text::field_text_utf8(rec::datalog.block_name[block]);
 }
 
 int get_counts() {
@@ -48,7 +51,7 @@ int get_counts() {
         // No block to read from: nothing stored as far as the program knows, so nothing
         // is offered for reading out.
         d.value_count = 0;
-        rec::copy_text(d.count_text, "");
+        text::copy_text(d.count_text, "");
         return -2;
     }
     std::int32_t count = d.value_count;
@@ -57,7 +60,7 @@ int get_counts() {
     char text[sizeof d.count_text];
     std::snprintf(text, sizeof text, "%d(%d)", static_cast<int>(d.block_size[d.active_block]),
                   static_cast<int>(d.value_count));
-    rec::copy_text(d.count_text, text);
+    text::copy_text(d.count_text, text);
     return status;
 }
 
@@ -67,8 +70,8 @@ bool make_active_block(int block) {
     d.active_block = block;
     char no_name[ZK7416_NAME_SIZE] = {};
     std::int32_t status = zk7416_set_active_datalogger_block(tarvolux, 0, block, no_name);
-    if (is_transport_error(status)) {
-        report_connection_lost("Aktiven Datalogger-Block wählen", status);
+    if (instrument::is_transport_error(status)) {
+        instrument::report_connection_lost("Aktiven Datalogger-Block wählen", status);
         return true;
     }
     get_counts();
@@ -79,7 +82,7 @@ bool rename_active_block() {
     rec::Datalog& d = rec::datalog;
     if (!valid_block(d.active_block)) return false;
     const int block = d.active_block;
-    std::string current = rec::field_text_utf8(d.block_name[block]);
+    std::string current = text::field_text_utf8(d.block_name[block]);
     auto answer =
         ui::prompt("Beschriftung ändern",
                    "Der aktuelle Name von diesem Block ist : \n\n" + current +
@@ -89,24 +92,25 @@ bool rename_active_block() {
     if (!answer) return false;
     str_kill_space(*answer);
     if (answer->empty()) return false;
-    auto name = checked_command_text(*answer, BLOCK_NAME_LENGTH);
+    auto name = text::checked_command_text(*answer, BLOCK_NAME_LENGTH);
     if (!name) return false;
 
     char text[ZK7416_NAME_SIZE] = {};
-    rec::copy_text(text, *name);
+    text::copy_text(text, *name);
     std::int32_t status = zk7416_set_datalogger_name(tarvolux, block, text);
-    if (is_transport_error(status)) {
-        report_connection_lost("Blockname senden", status);
+    if (instrument::is_transport_error(status)) {
+        instrument::report_connection_lost("Blockname senden", status);
         return false;
     }
     ui::delay(STEP_PAUSE);
     char read_back[ZK7416_NAME_SIZE] = {};
     status = zk7416_get_datalogger_name(tarvolux, block, read_back);
     if (status != 0) {
-        if (is_transport_error(status)) report_connection_lost("Blockname lesen", status);
+        if (instrument::is_transport_error(status))
+            instrument::report_connection_lost("Blockname lesen", status);
         return false;
     }
-    rec::copy_text(d.block_name[block], rec::field_text(read_back));
+    text::copy_text(d.block_name[block], text::field_text(read_back));
     return true;
 }
 
@@ -141,15 +145,15 @@ bool resize_active_block() {
         return false;
     }
     std::int32_t status = zk7416_set_datalogger_block_size(tarvolux, block, *size);
-    if (is_transport_error(status)) {
-        report_connection_lost("Blockgröße senden", status);
+    if (instrument::is_transport_error(status)) {
+        instrument::report_connection_lost("Blockgröße senden", status);
         return false;
     }
     ui::delay(STEP_PAUSE);
     std::int32_t taken = -1;
     status = zk7416_get_datalogger_block_size(tarvolux, block, &taken);
-    if (is_transport_error(status)) {
-        report_connection_lost("Blockgröße lesen", status);
+    if (instrument::is_transport_error(status)) {
+        instrument::report_connection_lost("Blockgröße lesen", status);
         return false;
     }
     bool changed = status == 0 && taken == *size;

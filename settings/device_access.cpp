@@ -1,9 +1,11 @@
 #include "settings/device_access.h"
 
 #include "driver/zk7416.h"
-#include "settings/instrument_handle.h"
+#include "instrument/instrument_handle.h"
 
 namespace settings {
+
+using instrument::tarvolux;
 
 std::int32_t send_device_access(const rec::Access& a) {
     return zk7416_set_config_device_access(

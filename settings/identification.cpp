@@ -3,7 +3,7 @@
 #include <cstddef>
 
 #include "settings/records.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 
 namespace settings {
 namespace {
@@ -34,14 +34,14 @@ void store_identification(std::string_view answer) {
     std::string_view rest = answer;
     for (const Field& field : fields) {
         std::size_t comma = rest.find(',');
-        rec::copy_text(field.text, field.size, rest.substr(0, comma));
+        text::copy_text(field.text, field.size, rest.substr(0, comma));
         if (comma == std::string_view::npos) return;
         rest.remove_prefix(comma + 1);
     }
 }
 
 void check_new_version() {
-    std::string_view firmware = rec::field_text(rec::device.ident_4);
+    std::string_view firmware = text::field_text(rec::device.ident_4);
     int month = two_digit_number(firmware, 1);
     int year = two_digit_number(firmware, 3);
     bool newer = year == 97 ? month >= 4 : (year > 97 || year < 50);

@@ -5,12 +5,14 @@
 #include "driver/zk7416.h"
 #include "platform/ni488.h"
 #include "settings/identification.h"
-#include "settings/instrument_handle.h"
+#include "instrument/instrument_handle.h"
 #include "settings/records.h"
 #include "settings/transfer.h"
 #include "ui/ui.h"
 
 namespace settings {
+
+using instrument::tarvolux;
 namespace {
 
 double timeout_seconds = 10.0;
@@ -65,13 +67,14 @@ int bring_to_known_state(double idle_limit_seconds) {
         ui::message_box("Fehler-Meldung :", measurement_stop_message(stopped));
         return -1;
     }
-    IdleWait idle = wait_until_idle(tarvolux, idle_limit_seconds);
-    if (idle.result != IdleResult::Idle)
-        ui::message_box("Fehler-Meldung :",
-                        idle_wait_message(idle, "Die Geräteeinstellungen wurden nicht gelesen."));
+    instrument::IdleWait idle = instrument::wait_until_idle(tarvolux, idle_limit_seconds);
+    if (idle.result != instrument::IdleResult::Idle)
+        ui::message_box(
+            "Fehler-Meldung :",
+            instrument::idle_wait_message(idle, "Die Geräteeinstellungen wurden nicht gelesen."));
     // An instrument that no longer answers would only turn the upload into a row of
     // time-outs.
-    if (idle.result == IdleResult::NoAnswer) return -1;
+    if (idle.result == instrument::IdleResult::NoAnswer) return -1;
 
     int uploaded;
     {
@@ -83,7 +86,7 @@ int bring_to_known_state(double idle_limit_seconds) {
     if (uploaded != 0) return -1;
     zk7416_send_scpi(tarvolux, "HCOP:ABOR");
     ui::delay(0.05);
-    return idle.result == IdleResult::Idle ? 0 : -1;
+    return idle.result == instrument::IdleResult::Idle ? 0 : -1;
 }
 
 }  // namespace settings

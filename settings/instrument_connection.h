@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "settings/instrument_idle.h"
+#include "instrument/instrument_idle.h"
 
 namespace settings {
 
@@ -34,6 +34,6 @@ std::int32_t connect_and_identify();
 // instrument's printer output. A stop that fails and a wait that does not end idle are
 // told to the operator; once the instrument no longer answers, nothing more is sent. 0 when
 // everything went through, -1 when the operator has been told of a failure.
-int bring_to_known_state(double idle_limit_seconds = IDLE_LIMIT_SECONDS);
+int bring_to_known_state(double idle_limit_seconds = instrument::IDLE_LIMIT_SECONDS);
 
 }  // namespace settings

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <string_view>
 
-#include "settings/number_text.h"
+#include "text/number_text.h"
 #include "settings/records.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 #include "ui/ui.h"
 
 namespace settings {
@@ -45,14 +45,14 @@ void store(char (&field)[TEXT_FIELD], const char* prefix, double v) {
         Shown limit = shown(v);
         text = prefix + scientific(limit.number) + limit.unit;
     }
-    rec::copy_text(field, text);
+    text::copy_text(field, text);
 }
 
 }  // namespace
 
 std::string limit_display_text(double ohms) {
     Shown limit = shown(ohms);
-    return format_fixed(limit.number, limit.decimals) + limit.unit;
+    return text::format_fixed(limit.number, limit.decimals) + limit.unit;
 }
 
 LimitUnit limit_unit(int range) {

@@ -3,12 +3,15 @@
 #include <cstdio>
 
 #include "driver/zk7416.h"
-#include "settings/instrument_handle.h"
+#include "instrument/instrument_handle.h"
 #include "settings/records.h"
-#include "settings/transfer_run.h"
+#include "instrument/transfer_run.h"
 #include "ui/ui.h"
 
 namespace settings {
+
+using instrument::STEP_PAUSE;
+using instrument::tarvolux;
 
 namespace {
 

@@ -8,14 +8,17 @@
 
 #include "driver/zk7416.h"
 #include "settings/backup.h"
-#include "settings/instrument_handle.h"
-#include "settings/project_dir.h"
+#include "instrument/instrument_handle.h"
+#include "files/project_dir.h"
 #include "settings/settings_files.h"
 #include "settings/transfer.h"
-#include "settings/transfer_run.h"
+#include "instrument/transfer_run.h"
 #include "ui/ui.h"
 
 namespace settings {
+
+using instrument::tarvolux;
+using instrument::TransferRun;
 
 namespace {
 
@@ -24,7 +27,7 @@ constexpr const char* BACKUP_TITLE = "Backup-Datei laden";
 // Asks for a file in the "Config" folder, which is made when it is missing so the
 // dialog opens there. The chosen path is kept in file_name.
 std::optional<std::string> choose_file(const char* title, const char* pattern, ui::FileMode mode) {
-    std::string folder = join_path(curr_dir, "Config");
+    std::string folder = files::join_path(files::curr_dir, "Config");
     std::error_code ignored;  // without the folder the dialog opens elsewhere; no harm
     std::filesystem::create_directories(folder, ignored);
 
@@ -36,7 +39,7 @@ std::optional<std::string> choose_file(const char* title, const char* pattern, u
     selection.restrict_extension = true;
     selection.allow_new_folders = true;
     std::optional<std::string> path = ui::select_file(selection);
-    if (path) file_name = *path;
+    if (path) files::file_name = *path;
     return path;
 }
 
@@ -92,7 +95,7 @@ int MakeBackupFile() {
         // be asked of the instrument, and the unfinished file is dropped.
         if (!recall_memory(i) || GenerateBackup(i) != 0) return -1;
         if (writer.write_set(capture_set()) != 1) {
-            progress_close();
+            instrument::progress_close();
             end_on_memory_0();
             return -1;
         }

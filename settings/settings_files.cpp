@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "settings/file_messages.h"
+#include "files/file_messages.h"
 #include "ui/ui.h"
 
 namespace settings {
@@ -41,13 +41,13 @@ int report_read(ReadStatus status, const std::string& path, const std::string& k
         case ReadStatus::Read:
             return 1;
         case ReadStatus::OpenFailed:
-            show_file_error(cannot_open_text(path));
+            files::show_file_error(files::cannot_open_text(path));
             break;
         case ReadStatus::ReadFailed:
-            show_file_error(read_error_text(path));
+            files::show_file_error(files::read_error_text(path));
             break;
         case ReadStatus::WrongSize:
-            show_file_error(wrong_size_text(path, kind, size));
+            files::show_file_error(files::wrong_size_text(path, kind, size));
             break;
     }
     return -1;
@@ -70,7 +70,7 @@ void apply_set(const SetImage& set) {
 int write_configuration_file(const std::string& path) {
     ui::BusyCursor busy;
     SetImage set = capture_set();
-    return report_save(save_file(path, set.data(), set.size()), path);
+    return files::report_save(files::save_file(path, set.data(), set.size()), path);
 }
 
 int read_configuration_image(const std::string& path, SetImage& set) {
@@ -90,10 +90,10 @@ int BackupFileWriter::open(const std::string& path) {
     path_ = path;
     sets_written_ = 0;
     failed_ = false;
-    file_ = std::make_unique<AtomicFile>(path);
+    file_ = std::make_unique<files::AtomicFile>(path);
     if (file_->open()) return 1;
     file_.reset();
-    show_file_error(cannot_open_text(path));
+    files::show_file_error(files::cannot_open_text(path));
     return -1;
 }
 
@@ -104,7 +104,7 @@ int BackupFileWriter::write_set(const SetImage& set) {
         return 1;
     }
     failed_ = true;
-    show_file_error(write_error_text(path_));
+    files::show_file_error(files::write_error_text(path_));
     return -1;
 }
 
@@ -114,7 +114,7 @@ int BackupFileWriter::commit() {
     bool committed = whole && file_->commit();
     file_.reset();
     if (committed) return 1;
-    if (!failed_) show_file_error(write_error_text(path_));
+    if (!failed_) files::show_file_error(files::write_error_text(path_));
     failed_ = true;
     return -1;
 }

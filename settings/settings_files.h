@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "settings/atomic_file.h"
+#include "files/atomic_file.h"
 #include "settings/records.h"
 
 namespace settings {
@@ -76,7 +76,7 @@ class BackupFileWriter {
     int commit();
 
   private:
-    std::unique_ptr<AtomicFile> file_;
+    std::unique_ptr<files::AtomicFile> file_;
     std::string path_;
     int sets_written_ = 0;
     bool failed_ = false;

@@ -7,13 +7,17 @@
 
 #include "driver/zk7416.h"
 #include "settings/device_access.h"
-#include "settings/instrument_handle.h"
+#include "instrument/instrument_handle.h"
 #include "settings/limits.h"
-#include "settings/number_text.h"
+#include "text/number_text.h"
 #include "settings/records.h"
-#include "settings/value_format.h"
+#include "text/value_format.h"
 
 namespace settings {
+
+using instrument::LOOP_PAUSE;
+using instrument::tarvolux;
+using instrument::TransferRun;
 
 namespace {
 
@@ -76,7 +80,7 @@ bool read_limit_count(TransferRun& run) {
     std::int32_t status = zk7416_receive_scpi(tarvolux, "CALC:LIM:COUN?", answer);
     // Only a query that went through has an answer to convert.
     if (status == 0) {
-        if (auto count = parse_leading_integer(rec::field_text(answer)))
+        if (auto count = text::parse_leading_integer(text::field_text(answer)))
             compare.limit_count = static_cast<std::int32_t>(*count);
     }
     return run.call(status, "Anzahl der Komparatorgrenzen");
@@ -279,7 +283,7 @@ bool write_printer(TransferRun& run) {
                                               p.item_label, p.item_time, p.item_date, p.header,
                                               label, p.tdst_hours, p.tdst_minutes, p.tdst_seconds);
     };
-    return run.step(send_text_field(p.label_text, send), "Druckereinstellungen");
+    return run.step(instrument::send_text_field(p.label_text, send), "Druckereinstellungen");
 }
 
 bool write_measurement(TransferRun& run) {
@@ -350,14 +354,14 @@ std::int32_t fetch_envelope_report() {
         zk7416_envelope_read_report(tarvolux, env.report_1, env.report_2, env.report_3);
     // Rewriting texts that were not just read would rewrite them a second time.
     if (status != 0) return status;
-    if (rec::field_text(env.report_1) == "ENVELOPE CLEARED") {
-        rec::copy_utf8_text(env.report_1, "Gelöscht");
-        rec::copy_utf8_text(env.report_2, "Gelöscht");
-        rec::copy_utf8_text(env.report_3, "Gelöscht");
+    if (text::field_text(env.report_1) == "ENVELOPE CLEARED") {
+        text::copy_utf8_text(env.report_1, "Gelöscht");
+        text::copy_utf8_text(env.report_2, "Gelöscht");
+        text::copy_utf8_text(env.report_3, "Gelöscht");
     } else {
-        format_for_display(env.report_1);
-        format_for_display(env.report_2);
-        format_for_display(env.report_3);
+        text::format_for_display(env.report_1);
+        text::format_for_display(env.report_2);
+        text::format_for_display(env.report_3);
     }
     return status;
 }

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "settings/transfer_run.h"
+#include "instrument/transfer_run.h"
 
 namespace settings {
 
@@ -16,10 +16,10 @@ std::int32_t fetch_envelope_report();
 
 // Reads every group into the records. 25 progress steps. False when the connection
 // was lost.
-bool upload_settings_groups(TransferRun& run);
+bool upload_settings_groups(instrument::TransferRun& run);
 
 // Sends every group from the records. 23 progress steps. False when the connection
 // was lost.
-bool download_settings_groups(TransferRun& run);
+bool download_settings_groups(instrument::TransferRun& run);
 
 }  // namespace settings

@@ -3,10 +3,12 @@
 #include "settings/blocks_and_labels.h"
 #include "settings/settings_groups.h"
 #include "settings/transfer_constants.h"
-#include "settings/transfer_run.h"
+#include "instrument/transfer_run.h"
 #include "ui/glob.h"
 
 namespace settings {
+
+using instrument::TransferRun;
 
 double pc_speed_factor = 0.0;
 
@@ -15,7 +17,7 @@ namespace {
 constexpr const char* TRANSFER_LABEL = "Übertragen der geladenen Einstellungen";
 
 void open_transfer_progress(int maximum) {
-    progress_open(TRANSFER_LABEL, FULL_TRANSFER_STEPS);
+    instrument::progress_open(TRANSFER_LABEL, FULL_TRANSFER_STEPS);
     ui::progress_set_value(0);
     if (maximum != FULL_TRANSFER_STEPS) ui::progress_set_maximum(maximum);
 }
@@ -28,7 +30,7 @@ int upload_current_state(int mode) {
     open_transfer_progress(everything ? FULL_TRANSFER_STEPS : SETTINGS_TRANSFER_STEPS);
     if (everything && !read_blocks_and_labels(run, SpeedMeasurement::On)) return run.abort();
     if (!upload_settings_groups(run)) return run.abort();
-    progress_close();
+    instrument::progress_close();
     return 0;
 }
 
@@ -39,7 +41,7 @@ int download_current_state() {
     bool blocks_done = blocks_sent ? write_blocks_and_labels(run)
                                    : read_blocks_and_labels(run, SpeedMeasurement::Off);
     if (!blocks_done || !download_settings_groups(run)) return run.abort();
-    progress_close();
+    instrument::progress_close();
     return 0;
 }
 

@@ -6,8 +6,8 @@
 #include "app/interface_setup.h"
 #include "driver/zk7416.h"
 #include "export/export_file.h"
-#include "settings/instrument_handle.h"
-#include "settings/project_dir.h"
+#include "instrument/instrument_handle.h"
+#include "files/project_dir.h"
 #include "settings/records.h"
 #include "sim/instrument.h"
 #include "sim/serial_door.h"
@@ -23,7 +23,7 @@ void ProgramTest::SetUp() {
     driver_test::reset_driver();
     rec::com = {};
     rec::device = {};
-    settings::tarvolux = 0;
+    instrument::tarvolux = 0;
     instrument = std::make_shared<tarvolux::sim::Instrument>();
     door = std::make_unique<tarvolux::sim::SerialDoor>(instrument);
     door->start();
@@ -66,9 +66,13 @@ void ProgramTest::write_gpib_com_stp(int address) {
     write_com(home / "Com.stp", com);
 }
 
-std::vector<std::string> ProgramTest::wire() const { return instrument->command_log(); }
+std::vector<std::string> ProgramTest::wire() const {
+    return instrument->command_log();
+}
 
-void ProgramTest::clear_wire() { instrument->clear_logs(); }
+void ProgramTest::clear_wire() {
+    instrument->clear_logs();
+}
 
 std::vector<ui::PopupRecord> ProgramTest::popups_titled(const std::string& title) const {
     std::vector<ui::PopupRecord> found;

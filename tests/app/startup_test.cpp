@@ -12,8 +12,8 @@
 #include "app/startup.h"
 #include "driver/zk7416.h"
 #include "export/export_file.h"
-#include "settings/instrument_handle.h"
-#include "settings/project_dir.h"
+#include "instrument/instrument_handle.h"
+#include "files/project_dir.h"
 #include "settings/records.h"
 #include "sim/instrument.h"
 #include "tests/app/app_fixture.h"
@@ -59,7 +59,7 @@ TEST_F(StartUp, ConnectsIdentifiesStopsWaitsForIdleUploadsAndStopsThePrinter) {
     EXPECT_STREQ(rec::device.ident_1, "TARVOLUX");
     EXPECT_EQ(rec::device.new_firmware, 1);
     EXPECT_EQ(rec::print.state, 0);
-    EXPECT_EQ(settings::curr_dir, home.string());
+    EXPECT_EQ(files::curr_dir, home.string());
     EXPECT_TRUE(fs::is_directory(home / "EXPORT"));
     EXPECT_TRUE(fs::is_directory(home / "format.for")) << "the export formats are installed";
     ASSERT_NE(program.window(), nullptr);
@@ -179,7 +179,7 @@ TEST_F(StartUp, ShutdownClosesAnOpenExportFileBeforeTheConnection) {
     program.shutdown();
     EXPECT_FALSE(exporting::export_fhdl.is_open());
     EXPECT_EQ(exporting::measure_store_mode, 0);
-    EXPECT_EQ(settings::tarvolux > 0 ? zk7416_close(settings::tarvolux) : -1,
+    EXPECT_EQ(instrument::tarvolux > 0 ? zk7416_close(instrument::tarvolux) : -1,
               ZK7416_ERR_NOTHING_TO_CLOSE)
         << "the connection was closed by the shutdown";
 }

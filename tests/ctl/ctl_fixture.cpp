@@ -10,7 +10,7 @@
 #include "app/startup.h"
 #include "ctl/ctl.h"
 #include "platform/gpib_library.h"
-#include "settings/instrument_handle.h"
+#include "instrument/instrument_handle.h"
 #include "settings/records.h"
 #include "settings/settings_files.h"
 #include "sim/gpib_bus.h"
@@ -23,7 +23,7 @@ void fresh_process_state() {
     driver_test::reset_driver();
     settings::apply_set(settings::SetImage{});
     rec::com = {};
-    settings::tarvolux = 0;
+    instrument::tarvolux = 0;
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include "settings/instrument_connection.h"
 #include "settings/records.h"
 #include "settings/settings_file_ops.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 #include "tests/ctl/ctl_fixture.h"
 
 namespace ctl_test {
@@ -29,7 +29,7 @@ void configure(Bench& bench) {
 std::string configuration_file(const std::string& path) {
     settings::apply_set(settings::SetImage{});
     rec::measurement_configuration.average_count = 12;
-    rec::copy_text(rec::datalog.block_name[4], "Vorrat");
+    text::copy_text(rec::datalog.block_name[4], "Vorrat");
     rec::compare.limit_count = 2;
     EXPECT_EQ(settings::write_configuration_file(path), 1);
     return path;

@@ -6,12 +6,12 @@
 #include <unistd.h>
 
 #include "export/format_install.h"
-#include "settings/instrument_handle.h"
-#include "settings/project_dir.h"
-#include "settings/readout_buffers.h"
+#include "instrument/instrument_handle.h"
+#include "files/project_dir.h"
+#include "instrument/readout_buffers.h"
 #include "settings/records.h"
 #include "settings/settings_files.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 #include "ui/ui.h"
 
 namespace datalog_test {
@@ -24,12 +24,12 @@ void DataloggerTest::start(Transport transport, sim::Firmware firmware) {
     sim.reset();
     ui::set_backend(&wire);
     settings::apply_set(settings::SetImage{});
-    settings::dl_readout.release();
+    instrument::dl_readout.release();
     sim::InstrumentOptions options;
     options.firmware = firmware;
     sim = std::make_unique<driver_test::SimConnection>(transport, options);
     ASSERT_EQ(sim->connect(), 0);
-    settings::tarvolux = sim->handle();
+    instrument::tarvolux = sim->handle();
     rec::device.new_firmware = firmware == sim::Firmware::New ? 1 : 0;
     wire.attach(sim->instrument_ptr());
     wire.clear_records();
@@ -41,7 +41,7 @@ void DataloggerTest::use_project_folder() {
     std::filesystem::remove_all(project);
     std::filesystem::create_directories(project / "EXPORT");
     ASSERT_TRUE(exporting::seed_export_formats(project));
-    settings::curr_dir = project.string();
+    files::curr_dir = project.string();
 }
 
 void DataloggerTest::TearDown() {
@@ -51,8 +51,8 @@ void DataloggerTest::TearDown() {
     }
     if (sim) sim->instrument().set_command_listener({});
     sim.reset();
-    settings::tarvolux = 0;
-    settings::dl_readout.release();
+    instrument::tarvolux = 0;
+    instrument::dl_readout.release();
     ui::set_backend(nullptr);
 }
 
@@ -98,7 +98,7 @@ void DataloggerTest::name_block(int block, const std::string& name) {
     sim->instrument().modify([&](sim::InstrumentState& state) {
         state.datalogger.blocks[static_cast<std::size_t>(block)].name = name;
     });
-    rec::copy_text(rec::datalog.block_name[block], name);
+    text::copy_text(rec::datalog.block_name[block], name);
 }
 
 Lines DataloggerTest::messages() const {

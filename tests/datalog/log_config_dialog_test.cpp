@@ -9,7 +9,7 @@
 
 #include "datalog/log_config_dialog.h"
 #include "settings/records.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 #include "tests/datalog/datalog_fixture.h"
 #include "tests/datalog/panel_helpers.h"
 #include "ui/panel_hooks.h"

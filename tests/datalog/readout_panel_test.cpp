@@ -14,9 +14,9 @@
 
 #include "datalog/readout_panel.h"
 #include "export/format_install.h"
-#include "settings/latin1.h"
-#include "settings/project_dir.h"
-#include "settings/readout_buffers.h"
+#include "text/latin1.h"
+#include "files/project_dir.h"
+#include "instrument/readout_buffers.h"
 #include "settings/records.h"
 #include "tests/datalog/datalog_fixture.h"
 #include "tests/datalog/panel_helpers.h"
@@ -42,7 +42,7 @@ class ReadoutPanelTest : public DataloggerTest {
         EXPECT_TRUE(within_dialog(
             "ReadoutDialog", [] { return datalog::upload_menue(); }, steps));
         // Closing gives the values back.
-        EXPECT_FALSE(settings::dl_readout.dl_buffers_allocated());
+        EXPECT_FALSE(instrument::dl_readout.dl_buffers_allocated());
     }
 
     static bool enabled(QDialog* panel, const char* name) {
@@ -223,7 +223,7 @@ TEST_F(ReadoutPanelTest, ABlockWithOverloadsOnlyShowsGeloeschtAndDrawsNoLines) {
 TEST_F(ReadoutPanelTest, TheExportIsLabelledWithWhatWasRead) {
     use_project_folder();
     rec::upload = {0, 0, 1, 1, 10};
-    std::string path = settings::join_path(settings::curr_dir, "EXPORT", "block3.csv");
+    std::string path = files::join_path(files::curr_dir, "EXPORT", "block3.csv");
     with_panel([&](QDialog* panel) {
         click(panel, "readButton");
         // Switches changed after reading do not relabel what was read.
@@ -239,7 +239,7 @@ TEST_F(ReadoutPanelTest, TheExportIsLabelledWithWhatWasRead) {
         click(panel, "exportButton");
     });
     std::ifstream in(path, std::ios::binary);
-    std::string file = settings::latin1_to_utf8(
+    std::string file = text::latin1_to_utf8(
         std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
     EXPECT_NE(file.find("Datalogger: ; 3, Ofen_3 ;\nStatistik : ; Minimum ; 12,000 mOhm ;\n"),
               std::string::npos)

@@ -4,10 +4,10 @@
 #include <functional>
 
 #include "datalog/readout.h"
-#include "settings/readout_buffers.h"
+#include "instrument/readout_buffers.h"
 #include "settings/records.h"
 #include "settings/transfer.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 #include "sim/gpib_bus.h"
 #include "tests/datalog/datalog_fixture.h"
 
@@ -45,10 +45,10 @@ TEST_F(DataloggerTest, ValuesWithDateComeSevenAtATimeThenOneByOne) {
                                 requests("dat:data:all? %d,%d", 3, {43, 44, 45})}));
     EXPECT_TRUE(messages().empty());
 
-    const auto& readout = settings::dl_readout;
+    const auto& readout = instrument::dl_readout;
     ASSERT_EQ(readout.dl_mem_counts(), 45);
     for (int k = 0; k < 45; ++k) {
-        const settings::DlEntry& entry = readout.dl_data()[k];
+        const instrument::DlEntry& entry = readout.dl_data()[k];
         EXPECT_EQ(field(entry.value), shown_text(k)) << k;
         EXPECT_EQ(field(entry.date), "15.03.2024") << k;
         char time[16];
@@ -56,13 +56,13 @@ TEST_F(DataloggerTest, ValuesWithDateComeSevenAtATimeThenOneByOne) {
         EXPECT_EQ(field(entry.time), time) << k;
         EXPECT_NEAR(readout.dl_num_value()[k], (12.0 + k / 1000.0) / 1000.0, 1e-8) << k;
     }
-    const settings::ReadoutSource& source = readout.source();
+    const instrument::ReadoutSource& source = readout.source();
     EXPECT_EQ(source.block, 3);
     EXPECT_EQ(source.name, "Ofen_3");
     EXPECT_FALSE(source.values_only);
     EXPECT_TRUE(source.with_statistics);
-    EXPECT_NEAR(settings::dblmin, 0.012, 1e-7);
-    EXPECT_NEAR(settings::dblmax, 0.012044, 1e-7);
+    EXPECT_NEAR(instrument::dblmin, 0.012, 1e-7);
+    EXPECT_NEAR(instrument::dblmax, 0.012044, 1e-7);
     auto lines = datalog::statistics_lines();
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0].rfind("Statistik Minimum   12.0", 0), 0u) << lines[0];
@@ -93,7 +93,7 @@ TEST_F(DataloggerTest, ARangeIsFetchedInWholeChunksAndTheRestOneByOne) {
         std::string row = std::to_string(range.first) + ".." + std::to_string(range.last);
         EXPECT_EQ(result.end, ReadoutEnd::Complete) << row;
         EXPECT_EQ(events(), range.wire) << row;
-        const auto& readout = settings::dl_readout;
+        const auto& readout = instrument::dl_readout;
         ASSERT_EQ(readout.dl_mem_counts(), range.last - range.first + 1) << row;
         EXPECT_EQ(readout.first_value(), range.first) << row;
         for (int k = 0; k < readout.dl_mem_counts(); ++k) {
@@ -137,7 +137,7 @@ TEST_P(FaultOnTheThirdChunk, EndsTheReadOutWithTheValuesReallyRead) {
     EXPECT_EQ(result.read, 14);
     // One time-out: nothing is asked after the exchange that failed.
     EXPECT_EQ(events(), requests("DV? %d,%d", 3, {1, 8, 15}));
-    const auto& readout = settings::dl_readout;
+    const auto& readout = instrument::dl_readout;
     ASSERT_EQ(readout.dl_mem_counts(), 14);
     for (int k = 0; k < 14; ++k) EXPECT_EQ(field(readout.dl_data()[k].value), shown_text(k)) << k;
 }
@@ -172,7 +172,7 @@ TEST_P(ThroughBothDoors, TheOperatorIsToldOnceHowManyValuesWereRead) {
     // The first chunk's answer lacks six records: not one value of it is data.
     EXPECT_EQ(datalog::read_data_logger(progress), 0);
     EXPECT_EQ(events(), requests("DV? %d,%d", 3, {1}));
-    EXPECT_EQ(settings::dl_readout.dl_mem_counts(), 0);
+    EXPECT_EQ(instrument::dl_readout.dl_mem_counts(), 0);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0],
               "Das Gerät hat auf \"DV? 3,1\" keine gültige Antwort gegeben.\nDas Auslesen "
@@ -200,7 +200,7 @@ TEST_P(ThroughBothDoors, TheOperatorIsToldOnceHowManyValuesWereRead) {
               0u)
         << messages()[0];
     EXPECT_NE(messages()[0].find("\n\nEs wurden 7 von 45 Werten gelesen."), std::string::npos);
-    EXPECT_EQ(settings::dl_readout.dl_mem_counts(), 7);
+    EXPECT_EQ(instrument::dl_readout.dl_mem_counts(), 7);
 }
 
 INSTANTIATE_TEST_SUITE_P(Doors, ThroughBothDoors,
@@ -227,7 +227,7 @@ TEST_F(DataloggerTest, ACancelKeepsWhatWasReadAsAFaultDoes) {
     EXPECT_EQ(datalog::read_data_logger(progress), 0);
     EXPECT_EQ(events(), requests("DA? %d,%d", 3, {1, 21, 41}));
     EXPECT_EQ(progress.last_, 61);
-    EXPECT_EQ(settings::dl_readout.dl_mem_counts(), 60);
+    EXPECT_EQ(instrument::dl_readout.dl_mem_counts(), 60);
     EXPECT_EQ(messages(), Lines{"Das Auslesen wurde abgebrochen.\n\nEs wurden 60 von 100 Werten "
                                 "gelesen."});
     EXPECT_EQ(wire.popups()[0].title, "Meldung :");
@@ -244,7 +244,7 @@ TEST_P(OldFirmwareDates, GetTheirCenturyWhateverTheFirmwareFlagSays) {
 
     auto result = read({.block = 2, .first_index = 1, .last_index = 9});
     ASSERT_EQ(result.end, ReadoutEnd::Complete);
-    auto entries = settings::dl_readout.dl_data();
+    auto entries = instrument::dl_readout.dl_data();
     ASSERT_EQ(entries.size(), 9u);
     for (int k = 0; k < 9; ++k) {
         EXPECT_EQ(field(entries[k].value), shown_text(k)) << k;
@@ -262,38 +262,38 @@ TEST_F(DataloggerTest, NewFirmwareDatesStayAsTheyAreUnderAWrongFlag) {
     rec::device.new_firmware = 0;
     store_values(1, 8);
     ASSERT_EQ(read({.block = 1, .first_index = 1, .last_index = 8}).end, ReadoutEnd::Complete);
-    for (const auto& entry : settings::dl_readout.dl_data()) {
+    for (const auto& entry : instrument::dl_readout.dl_data()) {
         EXPECT_EQ(field(entry.date), "15.03.2024");
         EXPECT_EQ(field(entry.time).size(), 11u);
     }
-    EXPECT_EQ(field(settings::dl_readout.dl_data()[7].value), shown_text(7));
+    EXPECT_EQ(field(instrument::dl_readout.dl_data()[7].value), shown_text(7));
 }
 
 TEST_F(DataloggerTest, ABlockWithoutMeasuredValuesHasNoFiguresToShow) {
     store_values(4, 5, true);
-    settings::dblmin = settings::dblmax = settings::dblavg = 42.0;
+    instrument::dblmin = instrument::dblmax = instrument::dblavg = 42.0;
     auto result = read({.block = 4,
                         .first_index = 1,
                         .last_index = 5,
                         .values_only = true,
                         .with_statistics = true});
     ASSERT_EQ(result.end, ReadoutEnd::Complete);
-    const settings::ReadoutSource& source = settings::dl_readout.source();
+    const instrument::ReadoutSource& source = instrument::dl_readout.source();
     EXPECT_TRUE(source.with_statistics);
     EXPECT_TRUE(source.statistics_empty);
     EXPECT_EQ(datalog::statistics_lines(),
               (Lines{"Statistik Minimum   Gelöscht", "Statistik Maximum   Gelöscht",
                      "Statistik Mittelwert   Gelöscht", "Statistik Std.Abweichung   Gelöscht"}));
-    EXPECT_EQ(settings::dblmin, 42.0);
-    EXPECT_EQ(rec::field_text(rec::datalog.stat_max), "BLOCK EMPTY");
-    for (float ohms : settings::dl_readout.dl_num_value()) EXPECT_TRUE(std::isnan(ohms));
-    EXPECT_EQ(field(settings::dl_readout.dl_data()[0].value), ">>>");
+    EXPECT_EQ(instrument::dblmin, 42.0);
+    EXPECT_EQ(text::field_text(rec::datalog.stat_max), "BLOCK EMPTY");
+    for (float ohms : instrument::dl_readout.dl_num_value()) EXPECT_TRUE(std::isnan(ohms));
+    EXPECT_EQ(field(instrument::dl_readout.dl_data()[0].value), ">>>");
 }
 
 TEST_F(DataloggerTest, FailedStatisticsLeaveNoFiguresOfAnotherBlock) {
     store_values(3, 10);
-    rec::copy_text(rec::datalog.stat_min, "1.000 mOhm");
-    rec::copy_text(rec::datalog.stat_max, "9.000 mOhm");
+    text::copy_text(rec::datalog.stat_min, "1.000 mOhm");
+    text::copy_text(rec::datalog.stat_max, "9.000 mOhm");
     sim->instrument().set_command_listener([door = &sim->serial_door()](const std::string& line) {
         if (line == "DAT:max? 3") door->faults().arm(sim::SerialFault::EotResponse);
     });
@@ -302,9 +302,9 @@ TEST_F(DataloggerTest, FailedStatisticsLeaveNoFiguresOfAnotherBlock) {
     EXPECT_EQ(result.end, ReadoutEnd::ConnectionLost);
     EXPECT_EQ(result.read, 0);
     EXPECT_EQ(events(), (Lines{"DAT:MIN? 3", "DAT:max? 3"}));
-    EXPECT_EQ(rec::field_text(rec::datalog.stat_min), "");
-    EXPECT_EQ(rec::field_text(rec::datalog.stat_max), "");
-    EXPECT_FALSE(settings::dl_readout.source().with_statistics);
+    EXPECT_EQ(text::field_text(rec::datalog.stat_min), "");
+    EXPECT_EQ(text::field_text(rec::datalog.stat_max), "");
+    EXPECT_FALSE(instrument::dl_readout.source().with_statistics);
 }
 
 TEST_F(DataloggerTest, NothingIsSentForABlockOutOfRange) {
@@ -314,7 +314,7 @@ TEST_F(DataloggerTest, NothingIsSentForABlockOutOfRange) {
     EXPECT_EQ(datalog::read_data_logger(progress), -1);
     EXPECT_TRUE(events().empty());
     EXPECT_EQ(messages(), Lines{"Es ist kein gültiger Datalogger-Block gewählt."});
-    EXPECT_FALSE(settings::dl_readout.dl_buffers_allocated());
+    EXPECT_FALSE(instrument::dl_readout.dl_buffers_allocated());
 }
 
 TEST(TransferTimeEstimate, CountsWholeRequestsAtTheMeasuredSpeed) {

@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QTest>
 
-#include "settings/instrument_handle.h"
+#include "instrument/instrument_handle.h"
 #include "settings/records.h"
 #include "settings/transfer.h"
 #include "tests/ui/modal_helpers.h"
@@ -21,7 +21,7 @@ void DialogTest::SetUp() {
     rec::com = {};
     sim = std::make_unique<driver_test::SimConnection>(transport);
     ASSERT_EQ(sim->connect(), 0);
-    settings::tarvolux = sim->handle();
+    instrument::tarvolux = sim->handle();
     popups.attach(sim->instrument_ptr());
     // The records as the program holds them after its start.
     rec::device.new_firmware = 1;
@@ -35,7 +35,7 @@ void DialogTest::TearDown() {
     ui::set_measure_panel_refresh({});
     ui::meas_panel_loaded = 0;
     sim.reset();
-    settings::tarvolux = 0;
+    instrument::tarvolux = 0;
     ui::set_backend(nullptr);
 }
 

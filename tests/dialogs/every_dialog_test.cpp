@@ -20,7 +20,7 @@
 #include "dialogs/memory_dialogs.h"
 #include "dialogs/print_config.h"
 #include "dialogs/temp_config.h"
-#include "settings/project_dir.h"
+#include "files/project_dir.h"
 #include "settings/records.h"
 #include "tests/dialogs/dialog_fixture.h"
 #include "tests/ui/modal_helpers.h"
@@ -101,7 +101,7 @@ class EveryDialog : public DialogTest, public ::testing::WithParamInterface<Dial
   protected:
     void SetUp() override {
         DialogTest::SetUp();
-        settings::curr_dir = ::testing::TempDir();
+        files::curr_dir = ::testing::TempDir();
         // A measurement configuration the instrument takes as it stands.
         rec::measurement_configuration.range = 3;
         rec::measurement_configuration.fres_mode = 1;

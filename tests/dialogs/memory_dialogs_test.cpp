@@ -4,7 +4,7 @@
 
 #include "dialogs/memory_dialogs.h"
 #include "settings/records.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 #include "tests/dialogs/dialog_fixture.h"
 #include "tests/ui/modal_helpers.h"
 
@@ -110,7 +110,7 @@ TEST_F(MemoryDialogs, ANewLabelIsSentThenTakenAsTheInstrumentReportsIt) {
         click(d, "cancelButton");
     });
     EXPECT_EQ(events(), (Events{"mem:stat:def PROBE_1,5", "pause 0.05", "mem:stat:name? 5"}));
-    EXPECT_EQ(rec::field_text(rec::memory.label[5]), "PROBE_1");
+    EXPECT_EQ(text::field_text(rec::memory.label[5]), "PROBE_1");
     const ui::PopupRecord& prompt = popups.popups().at(0);
     EXPECT_EQ(prompt.title, "Beschriftung ändern");
     EXPECT_EQ(prompt.text,

@@ -7,9 +7,9 @@
 
 #include "dialogs/print_config.h"
 #include "settings/com_setup.h"
-#include "settings/project_dir.h"
+#include "files/project_dir.h"
 #include "settings/records.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 #include "tests/dialogs/dialog_fixture.h"
 #include "tests/ui/modal_helpers.h"
 
@@ -25,7 +25,7 @@ class PrintConfig : public DialogTest {
         p = rec::Print{};
         p.item_time = 1;
         p.item_temperature = 1;
-        rec::copy_text(p.label_text, "LOT_7");
+        text::copy_text(p.label_text, "LOT_7");
         p.header = 25;
         p.tdst_minutes = 5;
     }
@@ -44,7 +44,7 @@ TEST_F(PrintConfig, OkSendsTheItemsInTheDriversOrderThenTheState) {
         (Events{"HCOP:ITEM:TEMP:STAT 1", "HCOP:ITEM:NUM:STAT 0", "HCOP:ITEM:LAB:STAT 0",
                 "HCOP:ITEM:TIME:STAT 1", "HCOP:ITEM:DATE:STAT 1", "HCOP:HEAD 25",
                 "HCOP:ITEM:LAB:TEXT Charge_8", "HCOP:TDST 00,05,00", "pause 0.05", "HCOP:ABORT"}));
-    EXPECT_EQ(rec::field_text(p.label_text), "Charge_8") << "as the instrument now holds it";
+    EXPECT_EQ(text::field_text(p.label_text), "Charge_8") << "as the instrument now holds it";
     EXPECT_EQ(p.item_date, 1);
     EXPECT_EQ(refreshes, 1) << "the measure panel's printer switch follows";
 }
@@ -100,7 +100,7 @@ class PrinterSetup : public DialogTest {
   protected:
     void SetUp() override {
         DialogTest::SetUp();
-        settings::curr_dir = folder().string();
+        files::curr_dir = folder().string();
         rec::com.print_color_mode = 0;
         rec::com.print_orientation = 2;
         rec::com.print_x_resolution = 300;
@@ -191,7 +191,7 @@ TEST_F(PrinterSetup, UnderSimulationOnlyThePrintFieldsReachComStp) {
 }
 
 TEST_F(PrinterSetup, AComStpThatCannotBeWrittenKeepsThePanelOpenAndCancelTakesItBack) {
-    settings::curr_dir = (folder() / "missing").string();
+    files::curr_dir = (folder() / "missing").string();
     rec::Com before = rec::com;
     int result = run(dialogs::load_printer_setup, [&](QWidget* d) {
         choose_resolution(d, 600);

@@ -12,8 +12,8 @@
 #include "export/export_file.h"
 #include "measure/measure_cycle.h"
 #include "settings/instrument_connection.h"
-#include "settings/instrument_handle.h"
-#include "settings/readout_buffers.h"
+#include "instrument/instrument_handle.h"
+#include "instrument/readout_buffers.h"
 #include "settings/records.h"
 #include "settings/settings_files.h"
 #include "tests/driver/sim_connection.h"
@@ -61,7 +61,7 @@ void ProgramOnLine::SetUp() {
     settings::apply_set(settings::SetImage{});
     rec::com = {};
     rec::device = {};
-    settings::tarvolux = 0;
+    instrument::tarvolux = 0;
     settings::set_transport_timeout(TIMEOUT_SECONDS);
     measure::set_stop_idle_limit(TIMEOUT_SECONDS);
     app::set_simulation_active(false);
@@ -75,10 +75,10 @@ void ProgramOnLine::TearDown() {
     driver_test::reset_driver();
     if (exporting::export_fhdl.is_open()) exporting::export_fhdl.close();
     exporting::measure_store_mode = 0;
-    settings::dl_readout.release();
+    instrument::dl_readout.release();
     line.reset();
     settings::set_transport_timeout(10.0);
-    measure::set_stop_idle_limit(settings::IDLE_LIMIT_SECONDS);
+    measure::set_stop_idle_limit(instrument::IDLE_LIMIT_SECONDS);
     ::unsetenv("ZK7416_COM1");
     ui::set_backend(nullptr);
     std::error_code ec;

@@ -25,7 +25,7 @@ TEST_F(ExportDataTest, AsksForTheFileAndTheCommentAsTheOperatorKnowsThem) {
     EXPECT_EQ(prompt.title, "Eingabe Kommentar");
     EXPECT_EQ(prompt.text, "Geben Sie bitte den Kommentar ein");
     EXPECT_EQ(prompt.max_length, 100u);
-    EXPECT_EQ(settings::file_name, export_file("a.csv"));
+    EXPECT_EQ(files::file_name, export_file("a.csv"));
     EXPECT_EQ(exporting::remark_text, "Kommentar");
 }
 
@@ -70,7 +70,7 @@ TEST_F(ExportDataTest, MissingFormatStopsBeforeTheFileChoice) {
 
 TEST_F(ExportDataTest, FailedDataloggerWriteIsToldAndTheFileClosed) {
     rec::upload = {0, 1, 0, 1, 500};
-    ASSERT_TRUE(settings::dl_readout.allocate(1, 500));
+    ASSERT_TRUE(instrument::dl_readout.allocate(1, 500));
     {
         FileSizeLimit limit(300);
         EXPECT_EQ(run_export("tabelle.for", "voll.csv", "x"), -1);

@@ -12,8 +12,8 @@
 #include "export/export_data.h"
 #include "export/export_file.h"
 #include "export/format_install.h"
-#include "settings/project_dir.h"
-#include "settings/readout_buffers.h"
+#include "files/project_dir.h"
+#include "instrument/readout_buffers.h"
 #include "settings/settings_files.h"
 #include "test_files.h"
 #include "ui/glob.h"
@@ -24,10 +24,10 @@ class ExportTest : public ::testing::Test {
     void SetUp() override {
         ui::set_backend(&backend);
         settings::apply_set(settings::SetImage{});
-        settings::dl_readout.release();
+        instrument::dl_readout.release();
         exporting::ascii_exp = exporting::AsciiExp{};
         exporting::measure_store_mode = 0;
-        settings::curr_dir = project.path();
+        files::curr_dir = project.path();
         ASSERT_TRUE(exporting::seed_export_formats(project.path()));
         std::filesystem::create_directory(project.file("EXPORT"));
         setenv("TZ", "UTC0", 1);

@@ -3,13 +3,13 @@
 #include "export/ascii_exp.h"
 #include "export/export_types.h"
 #include "export_fixture.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 
 namespace {
 
 void expect_same_format(const exporting::AsciiExp& a, const exporting::AsciiExp& b) {
-    EXPECT_EQ(rec::field_text(a.format_file), rec::field_text(b.format_file));
-    EXPECT_EQ(rec::field_text(a.extension), rec::field_text(b.extension));
+    EXPECT_EQ(text::field_text(a.format_file), text::field_text(b.format_file));
+    EXPECT_EQ(text::field_text(a.extension), text::field_text(b.extension));
     EXPECT_EQ(a.decimal_separator, b.decimal_separator);
     EXPECT_EQ(a.column_separator, b.column_separator);
     EXPECT_EQ(a.max_lines, b.max_lines);
@@ -21,10 +21,10 @@ class ExportFormatsTest : public ExportTest {
         write_bytes(project.file("format.for/export.exp"), text);
     }
     static std::string name(int i) {
-        return std::string(rec::field_text(exporting::export_types[i].export_type_name));
+        return std::string(text::field_text(exporting::export_types[i].export_type_name));
     }
     static std::string file(int i) {
-        return std::string(rec::field_text(exporting::export_types[i].export_type_file));
+        return std::string(text::field_text(exporting::export_types[i].export_type_file));
     }
 };
 
@@ -93,9 +93,9 @@ TEST_F(ExportFormatsTest, InstalledTypesAllHaveUsableFormats) {
     ASSERT_GE(exporting::export_type_last, 3);
     bool has_user = false;
     for (int i = 0; i <= exporting::export_type_last; ++i) {
-        rec::copy_text(exporting::ascii_exp.format_file, file(i));
+        text::copy_text(exporting::ascii_exp.format_file, file(i));
         ASSERT_EQ(exporting::load_export_para(), 1) << file(i);
-        std::string_view extension = rec::field_text(exporting::ascii_exp.extension);
+        std::string_view extension = text::field_text(exporting::ascii_exp.extension);
         EXPECT_EQ(extension.size(), 4u) << file(i);
         EXPECT_EQ(extension[0], '.') << file(i);
         EXPECT_NE(exporting::ascii_exp.column_separator, exporting::ascii_exp.decimal_separator);
@@ -121,8 +121,8 @@ class FormatFile : public ExportTest, public ::testing::WithParamInterface<Forma
 
 TEST_P(FormatFile, IsWrittenExactlyAndReadsBack) {
     exporting::AsciiExp format{};
-    rec::copy_text(format.format_file, "probe.for");
-    rec::copy_text(format.extension, GetParam().extension);
+    text::copy_text(format.format_file, "probe.for");
+    text::copy_text(format.extension, GetParam().extension);
     format.decimal_separator = GetParam().decimal_separator;
     format.column_separator = GetParam().column_separator;
     format.max_lines = GetParam().max_lines;
@@ -131,7 +131,7 @@ TEST_P(FormatFile, IsWrittenExactlyAndReadsBack) {
     EXPECT_EQ(read_bytes(project.file("format.for/probe.for")), GetParam().file_text);
 
     exporting::ascii_exp = exporting::AsciiExp{};
-    rec::copy_text(exporting::ascii_exp.format_file, "probe.for");
+    text::copy_text(exporting::ascii_exp.format_file, "probe.for");
     ASSERT_EQ(exporting::load_export_para(), 1);
     expect_same_format(exporting::ascii_exp, format);
 }
@@ -153,19 +153,19 @@ TEST_F(ExportFormatsTest, UnreadableLinesKeepTheirFieldsAndMissingFilesAreTold) 
     write_bytes(project.file("format.for/kurz.for"), "viele\n.csv\n");
     exporting::ascii_exp.max_lines = 7;
     exporting::ascii_exp.decimal_separator = ',';
-    rec::copy_text(exporting::ascii_exp.format_file, "kurz.for");
+    text::copy_text(exporting::ascii_exp.format_file, "kurz.for");
     ASSERT_EQ(exporting::load_export_para(), 1);
     EXPECT_EQ(exporting::ascii_exp.max_lines, 7);
-    EXPECT_EQ(rec::field_text(exporting::ascii_exp.extension), ".csv");
+    EXPECT_EQ(text::field_text(exporting::ascii_exp.extension), ".csv");
     EXPECT_EQ(exporting::ascii_exp.decimal_separator, ',');
 
     // A damaged extension (control bytes) would be kept empty or cut, written back as
     // blanks and read as the next word: it is no extension.
     write_bytes(project.file("format.for/kurz.for"), std::string("1\n.\0\0t\n", 7));
     ASSERT_EQ(exporting::load_export_para(), 1);
-    EXPECT_EQ(rec::field_text(exporting::ascii_exp.extension), ".csv");
+    EXPECT_EQ(text::field_text(exporting::ascii_exp.extension), ".csv");
 
-    rec::copy_text(exporting::ascii_exp.format_file, "fehlt.for");
+    text::copy_text(exporting::ascii_exp.format_file, "fehlt.for");
     EXPECT_EQ(exporting::load_export_para(), -1);
     EXPECT_EQ(backend.popups().back().text, "Kann Datei : fehlt.for nicht öffnnen");
 }

@@ -4,7 +4,7 @@
 #include "export_fixture.h"
 #include "settings/limits.h"
 #include "settings/records.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 
 namespace {
 
@@ -57,22 +57,22 @@ TEST_F(ExportWritersTest, MeasurementWithoutComparatorHasNoLimitBlock) {
     expect_matches_expected("measurement_no_comparator.txt");
 }
 
-void put(settings::DlEntry& entry, const char* value, const char* date, const char* time) {
-    rec::copy_text(entry.value, value);
-    rec::copy_text(entry.date, date);
-    rec::copy_text(entry.time, time);
+void put(instrument::DlEntry& entry, const char* value, const char* date, const char* time) {
+    text::copy_text(entry.value, value);
+    text::copy_text(entry.date, date);
+    text::copy_text(entry.time, time);
 }
 
 TEST_F(ExportWritersTest, DataloggerWithStatisticsDateAndTime) {
     rec::datalog.active_block = 3;
-    rec::copy_utf8_text(rec::datalog.block_name[3], "Wärmetest");
-    rec::copy_text(rec::datalog.stat_min, "1.2340 mOhm");
-    rec::copy_text(rec::datalog.stat_max, "1.5000 mOhm");
-    rec::copy_text(rec::datalog.stat_avg, "1.3500 mOhm");
-    rec::copy_text(rec::datalog.stat_dev, "0.0500 mOhm");
+    text::copy_utf8_text(rec::datalog.block_name[3], "Wärmetest");
+    text::copy_text(rec::datalog.stat_min, "1.2340 mOhm");
+    text::copy_text(rec::datalog.stat_max, "1.5000 mOhm");
+    text::copy_text(rec::datalog.stat_avg, "1.3500 mOhm");
+    text::copy_text(rec::datalog.stat_dev, "0.0500 mOhm");
     rec::upload = {1, 0, 1, 1, 3};
-    ASSERT_TRUE(settings::dl_readout.allocate(1, 3));
-    auto entries = settings::dl_readout.dl_data();
+    ASSERT_TRUE(instrument::dl_readout.allocate(1, 3));
+    auto entries = instrument::dl_readout.dl_data();
     put(entries[0], "1.234 mOhm", "05.03.2003", "08:15:30:00");
     put(entries[1], "1.5 mOhm", "05.03.2003", "08:15:40:00");
     put(entries[2], "1.35 mOhm", "06.03.2003", "00:00:05:00");
@@ -84,10 +84,10 @@ TEST_F(ExportWritersTest, DataloggerWithStatisticsDateAndTime) {
 }
 
 TEST_F(ExportWritersTest, DataloggerValuesOnlyKeepABlankBeforeTheLineEnd) {
-    rec::copy_text(rec::datalog.block_name[0], "Block 0");
+    text::copy_text(rec::datalog.block_name[0], "Block 0");
     rec::upload = {0, 1, 0, 5, 7};
-    ASSERT_TRUE(settings::dl_readout.allocate(5, 7));
-    auto entries = settings::dl_readout.dl_data();
+    ASSERT_TRUE(instrument::dl_readout.allocate(5, 7));
+    auto entries = instrument::dl_readout.dl_data();
     put(entries[0], "12.5 Ohm", "", "");
     put(entries[1], "12.6 Ohm", "", "");
     put(entries[2], "1.2 kOhm", "", "");
@@ -98,8 +98,8 @@ TEST_F(ExportWritersTest, DataloggerValuesOnlyKeepABlankBeforeTheLineEnd) {
 
 TEST_F(ExportWritersTest, DataloggerWritesOnlyWhatTheReadOutHolds) {
     rec::upload = {0, 1, 0, 1, 10};
-    ASSERT_TRUE(settings::dl_readout.allocate(1, 10));
-    for (auto& entry : settings::dl_readout.dl_data()) put(entry, "1.0 Ohm", "", "");
+    ASSERT_TRUE(instrument::dl_readout.allocate(1, 10));
+    for (auto& entry : instrument::dl_readout.dl_data()) put(entry, "1.0 Ohm", "", "");
     rec::upload.first_index = 5;  // the range changed after the read-out
     rec::upload.last_index = 50;
     rec::datalog.active_block = 99;  // no such block: no name

@@ -8,7 +8,7 @@
 #include "measure/measure_cycle.h"
 #include "ui/callback_scope.h"
 #include "settings/records.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 #include "sim/block_protocol.h"
 #include "tests/driver/wire_faults.h"
 #include "tests/measure/measure_fixture.h"

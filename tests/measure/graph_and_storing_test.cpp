@@ -12,9 +12,9 @@
 #include "export/format_install.h"
 #include "export/user_export_panel.h"
 #include "measure/measure_cycle.h"
-#include "settings/project_dir.h"
+#include "files/project_dir.h"
 #include "settings/records.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 #include "tests/measure/measure_fixture.h"
 #include "tests/settings/test_files.h"
 #include "tests/ui/modal_helpers.h"
@@ -174,13 +174,13 @@ class Storing : public PanelOnRs232 {
   protected:
     void SetUp() override {
         PanelOnRs232::SetUp();
-        settings::curr_dir = project.path();
+        files::curr_dir = project.path();
         ASSERT_TRUE(exporting::seed_export_formats(project.path()));
         std::filesystem::create_directory(project.file("EXPORT"));
     }
     void TearDown() override {
         PanelOnRs232::TearDown();
-        settings::curr_dir.clear();
+        files::curr_dir.clear();
     }
 
     // Switches storing on, picks the export type in row `row` and names the file.

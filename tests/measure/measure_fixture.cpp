@@ -4,10 +4,10 @@
 
 #include "driver/zk7416.h"
 #include "export/export_file.h"
-#include "settings/instrument_handle.h"
+#include "instrument/instrument_handle.h"
 #include "settings/records.h"
 #include "settings/settings_files.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 #include "sim/clock.h"
 #include "ui/panel_hooks.h"
 
@@ -30,7 +30,7 @@ void plain_records() {
     rec::compare.limit_3 = 0.015;
     for (int b = 0; b < rec::DATALOG_BLOCKS; ++b) {
         rec::datalog.block_size[b] = 500;
-        rec::copy_text(rec::datalog.block_name[b], "BLOCK_" + std::to_string(b));
+        text::copy_text(rec::datalog.block_name[b], "BLOCK_" + std::to_string(b));
     }
     rec::device.new_firmware = 1;
 }
@@ -56,7 +56,7 @@ void PanelBase::open(Transport transport, bool demo_switch) {
     options.clock = std::make_shared<tarvolux::sim::InstantClock>();
     sim = std::make_unique<driver_test::SimConnection>(transport, options);
     ASSERT_EQ(sim->connect(), 0);
-    settings::tarvolux = sim->handle();
+    instrument::tarvolux = sim->handle();
     wire.attach(sim->instrument_ptr());
     panel = measure::open_measure_panel(nullptr, demo_switch, {});
     panel->measurement_timer().stop();
@@ -70,7 +70,7 @@ void PanelBase::close() {
     exporting::measure_store_mode = 0;
     if (sim) sim->instrument().set_command_listener({});
     sim.reset();
-    settings::tarvolux = 0;
+    instrument::tarvolux = 0;
     reset_cycle();
     ui::set_backend(nullptr);
 }
@@ -101,7 +101,7 @@ void PanelBase::always_answer(const std::string& header, const std::string& text
 }
 
 void PanelBase::send(const std::string& command) {
-    ASSERT_EQ(zk7416_send_scpi(settings::tarvolux, command.c_str()), 0) << command;
+    ASSERT_EQ(zk7416_send_scpi(instrument::tarvolux, command.c_str()), 0) << command;
 }
 
 }  // namespace measure_test

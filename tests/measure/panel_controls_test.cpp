@@ -6,7 +6,7 @@
 
 #include "measure/measure_cycle.h"
 #include "settings/records.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 #include "tests/measure/measure_fixture.h"
 #include "ui/panel_hooks.h"
 
@@ -142,7 +142,7 @@ TEST_F(Controls, EnvelopeClearAndTemperatureGroupSendWhatTheyShow) {
     form().envelopeClearButton->click();
     EXPECT_EQ(lines(), Lines{"SENS:ENV:CLE"});
     EXPECT_EQ(form().envelopeReport2->text().toStdString(), "Gelöscht");
-    EXPECT_EQ(rec::field_text_utf8(rec::env.report_3), "Gelöscht");
+    EXPECT_EQ(text::field_text_utf8(rec::env.report_3), "Gelöscht");
 
     clear();
     form().tempCompSwitch->click();

@@ -1,11 +1,11 @@
 // Backup and restore of the 32 stored settings memories through backup files.
 #include <filesystem>
 
-#include "settings/project_dir.h"
+#include "files/project_dir.h"
 #include "settings/records.h"
 #include "settings/settings_file_ops.h"
 #include "settings/settings_files.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 #include "settings/transfer.h"
 #include "transfer_fixture.h"
 
@@ -29,13 +29,13 @@ class Backup : public ConnectedTransferTest {
         return lines;
     }
 
-    std::string config_folder() const { return settings::join_path(folder.path(), "Config"); }
+    std::string config_folder() const { return files::join_path(folder.path(), "Config"); }
 
     // A backup whose set i asks for averaging over i + 1 values, written from the
     // records as an upload left them. Block 2 is named "Datei" in every set.
     std::string write_backup() {
         EXPECT_EQ(settings::upload_current_state(1), 0);
-        rec::copy_text(rec::datalog.block_name[2], "Datei");
+        text::copy_text(rec::datalog.block_name[2], "Datei");
         std::string path = folder.file("alle.bak");
         settings::BackupFileWriter writer;
         EXPECT_EQ(writer.open(path), 1);
@@ -77,7 +77,7 @@ TEST_F(Backup, ReadsEveryMemoryIntoItsSetOfTheFile) {
     }
     send("mem:stat:def Probe,7");
     clear_log();
-    std::string path = settings::join_path(config_folder(), "alle.bak");
+    std::string path = files::join_path(config_folder(), "alle.bak");
     backend.answer_file(path);
 
     ASSERT_EQ(settings::MakeBackupFile(), 1);
@@ -85,14 +85,14 @@ TEST_F(Backup, ReadsEveryMemoryIntoItsSetOfTheFile) {
     EXPECT_EQ(rec::measurement_configuration.average_count, 1);
 
     ASSERT_EQ(read_bytes(path).size(), 124800u);
-    EXPECT_EQ(settings::file_name, path);
+    EXPECT_EQ(files::file_name, path);
     settings::BackupFileReader file;
     ASSERT_EQ(file.open(path), 1);
     for (int i = 0; i < 32; ++i) {
         settings::apply_set(file.set(i));
         EXPECT_EQ(rec::measurement_configuration.average_count, i + 1) << "set " << i;
         // Blocks and labels are read with memory 0 and repeated in every set.
-        EXPECT_EQ(rec::field_text(rec::memory.label[7]), "Probe") << "set " << i;
+        EXPECT_EQ(text::field_text(rec::memory.label[7]), "Probe") << "set " << i;
     }
 
     std::vector<std::string> recalls = numbered("*RCL ", 0, 31);

@@ -4,7 +4,7 @@
 
 #include "test_files.h"
 #include "settings/com_setup.h"
-#include "settings/project_dir.h"
+#include "files/project_dir.h"
 #include "settings/records.h"
 #include "settings_fixture.h"
 
@@ -16,7 +16,7 @@ class ComSetupTest : public SettingsTest {
   protected:
     void SetUp() override {
         SettingsTest::SetUp();
-        settings::curr_dir = folder.path();
+        files::curr_dir = folder.path();
         rec::com = rec::Com{};
     }
     std::string com_file() const { return folder.file("Com.stp"); }
@@ -69,7 +69,7 @@ TEST_F(ComSetupTest, MissingFileIsSilent) {
 }
 
 TEST_F(ComSetupTest, UnwritableFolderNamesTheBareFile) {
-    settings::curr_dir = folder.file("fehlt");
+    files::curr_dir = folder.file("fehlt");
     rec::com.baud_rate = 38400;
     EXPECT_EQ(settings::save_com_setup(), -1);
     EXPECT_EQ(only_popup().title, "Fehler-Meldung :");

@@ -1,6 +1,6 @@
 // Download: the records into the instrument, with the datalogger question.
 #include "settings/records.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 #include "settings/transfer.h"
 #include "transfer_fixture.h"
 
@@ -28,11 +28,11 @@ class Download : public ConnectedTransferTest {
     // Settings the file brought that differ from the instrument's.
     void change_records() {
         rec::datalog.block_size[2] = 400;
-        rec::copy_text(rec::datalog.block_name[2], "Ofen 3");
+        text::copy_text(rec::datalog.block_name[2], "Ofen 3");
         rec::datalog.filter_mode[2] = 3;
         rec::datalog.filter_xval[2] = 5;
         rec::datalog.free_memory = -5;
-        rec::copy_text(rec::memory.label[7], "Probe A");
+        text::copy_text(rec::memory.label[7], "Probe A");
         rec::measurement_configuration.average_count = 17;
         rec::print.state = 1;
     }
@@ -79,8 +79,8 @@ TEST_F(Download, YesClearsTheDataloggerAndWritesEveryBlockAndLabel) {
     EXPECT_NE(position("DAT:FILT:XVAL 2,5"), std::string::npos);
     EXPECT_NE(position("mem:stat:def Probe_A,7"), std::string::npos);
     // The records hold the names as the instrument now holds them.
-    EXPECT_EQ(rec::field_text(rec::datalog.block_name[2]), "Ofen_3");
-    EXPECT_EQ(rec::field_text(rec::memory.label[7]), "Probe_A");
+    EXPECT_EQ(text::field_text(rec::datalog.block_name[2]), "Ofen_3");
+    EXPECT_EQ(text::field_text(rec::memory.label[7]), "Probe_A");
     EXPECT_EQ(query("DAT:STATE:NAME? 2"), "Ofen_3");
     EXPECT_EQ(query("DAT:SIZE? 2"), "400");
     // Blocks count 1 to 32, then one step per label and per settings step.
@@ -107,10 +107,11 @@ TEST_F(Download, NoReadsBlocksAndLabelsBackInsteadOfSendingThem) {
                  {"mem:stat:name? ", 33}});
     // What the file brought is replaced by the instrument's own.
     EXPECT_EQ(rec::datalog.block_size[2], uploaded.block_size[2]);
-    EXPECT_EQ(rec::field_text(rec::datalog.block_name[2]), rec::field_text(uploaded.block_name[2]));
+    EXPECT_EQ(text::field_text(rec::datalog.block_name[2]),
+              text::field_text(uploaded.block_name[2]));
     EXPECT_EQ(rec::datalog.filter_mode[2], uploaded.filter_mode[2]);
     EXPECT_EQ(rec::datalog.free_memory, uploaded.free_memory);
-    EXPECT_EQ(rec::field_text(rec::memory.label[7]), rec::field_text(uploaded_labels.label[7]));
+    EXPECT_EQ(text::field_text(rec::memory.label[7]), text::field_text(uploaded_labels.label[7]));
     EXPECT_EQ(progress_numbers(ProgressEventKind::Value).back(), 32 + 33 + 23);
 }
 

@@ -2,7 +2,7 @@
 
 #include "settings/limits.h"
 #include "settings/records.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 #include "settings_fixture.h"
 
 namespace {
@@ -56,10 +56,10 @@ TEST_F(LimitsTest, LimitsFarOutsideTheRangesStillFitTheirFields) {
     rec::compare.limit_1 = 123456789012.0;  // exactly 19 characters: still fixed notation
     rec::compare.count_5 = 0x01020304;      // the field after limit_text_1
     settings::format_limit_for_display();
-    EXPECT_EQ(rec::field_text(rec::compare.limit_text_4), "R>1.000e+297 kOhm");
-    EXPECT_EQ(rec::field_text(rec::compare.limit_text_3), "R>1.235e+09 kOhm");
-    EXPECT_EQ(rec::field_text(rec::compare.limit_text_2), "R<-1.000e+303 mOhm");
-    EXPECT_EQ(rec::field_text(rec::compare.limit_text_1), "R<123456789.01 kOhm");
+    EXPECT_EQ(text::field_text(rec::compare.limit_text_4), "R>1.000e+297 kOhm");
+    EXPECT_EQ(text::field_text(rec::compare.limit_text_3), "R>1.235e+09 kOhm");
+    EXPECT_EQ(text::field_text(rec::compare.limit_text_2), "R<-1.000e+303 mOhm");
+    EXPECT_EQ(text::field_text(rec::compare.limit_text_1), "R<123456789.01 kOhm");
     EXPECT_EQ(rec::compare.count_5, 0x01020304);
 }
 

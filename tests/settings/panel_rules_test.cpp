@@ -1,11 +1,11 @@
 // The rules the configuration panels share, against the simulated instrument: sending
 // the measurement configuration, and the datalogger block name, size and selection.
 #include "driver/zk7416.h"
-#include "settings/command_text.h"
+#include "text/command_text.h"
 #include "settings/datalog_blocks.h"
 #include "settings/meas_config_transmit.h"
 #include "settings/records.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 #include "tests/support/wire_and_pauses.h"
 #include "transfer_fixture.h"
 
@@ -121,17 +121,17 @@ TEST_F(PanelRules, AutoRangeLimitsMustRise) {
 }
 
 TEST(CommandText, OnlyLatin1WithoutSeparatorsOrControlsWithinTheField) {
-    EXPECT_EQ(settings::command_text_refusal("Ofen Nr.3", 10), "");
-    EXPECT_EQ(settings::command_text_refusal("Größe", 10), "");  // Latin-1 letters pass
-    EXPECT_EQ(settings::command_text_refusal("x,3", 10),
+    EXPECT_EQ(text::command_text_refusal("Ofen Nr.3", 10), "");
+    EXPECT_EQ(text::command_text_refusal("Größe", 10), "");  // Latin-1 letters pass
+    EXPECT_EQ(text::command_text_refusal("x,3", 10),
               "Der Text \"x,3\" kann nicht übertragen werden:\nKomma und Semikolon sind nicht "
               "erlaubt.");
-    EXPECT_NE(settings::command_text_refusal("a;*RST", 10), "");
-    EXPECT_NE(settings::command_text_refusal("a\tb", 10), "");
-    EXPECT_NE(settings::command_text_refusal("Ω-Probe", 10), "");   // beyond Latin-1
-    EXPECT_NE(settings::command_text_refusal("\xff\xfe", 10), "");  // no UTF-8 at all
-    EXPECT_NE(settings::command_text_refusal("ÄÄÄÄÄÄ", 5), "");     // 6 bytes in Latin-1
-    EXPECT_EQ(settings::command_text_refusal("ÄÄÄÄÄ", 5), "");
+    EXPECT_NE(text::command_text_refusal("a;*RST", 10), "");
+    EXPECT_NE(text::command_text_refusal("a\tb", 10), "");
+    EXPECT_NE(text::command_text_refusal("Ω-Probe", 10), "");   // beyond Latin-1
+    EXPECT_NE(text::command_text_refusal("\xff\xfe", 10), "");  // no UTF-8 at all
+    EXPECT_NE(text::command_text_refusal("ÄÄÄÄÄÄ", 5), "");     // 6 bytes in Latin-1
+    EXPECT_EQ(text::command_text_refusal("ÄÄÄÄÄ", 5), "");
 }
 
 class BlockRules : public PanelRules {
@@ -179,7 +179,7 @@ TEST_F(BlockRules, SizeIsCheckedAgainstStoredValuesAndFreeMemory) {
     EXPECT_EQ(d.block_size[2], 150);
     EXPECT_EQ(d.free_memory, 0);
     EXPECT_EQ(query("dat:size? 2"), "150");
-    EXPECT_EQ(rec::field_text(d.count_text), "150(0)");
+    EXPECT_EQ(text::field_text(d.count_text), "150(0)");
     EXPECT_EQ(wire.popups().front().title, "Change Block Size");
 }
 
@@ -207,7 +207,7 @@ TEST_F(BlockRules, NamesAreCheckedAndTakenAsTheInstrumentReadsThemBack) {
 
     wire.answer_prompt(" Ofen 3 ");
     EXPECT_TRUE(settings::rename_active_block());
-    EXPECT_EQ(rec::field_text(rec::datalog.block_name[2]), "Ofen_3");
+    EXPECT_EQ(text::field_text(rec::datalog.block_name[2]), "Ofen_3");
     Lines events = wire.events();
     ASSERT_EQ(events.size(), 3u);
     EXPECT_EQ(events[1], "pause 0.05");
@@ -224,13 +224,13 @@ TEST_F(BlockRules, ChoosingABlockSendsOnlyForAnotherValidBlock) {
     EXPECT_TRUE(settings::make_active_block(5));
     EXPECT_EQ(rec::datalog.active_block, 5);
     EXPECT_EQ(query("DAT:SEL:BLOCK?"), "5");
-    EXPECT_EQ(rec::field_text(rec::datalog.count_text), "7(0)");
+    EXPECT_EQ(text::field_text(rec::datalog.count_text), "7(0)");
 
     // A record from a damaged file is never used as an index.
     rec::datalog.active_block = 99;
     wire.clear();
     EXPECT_EQ(settings::get_counts(), -2);
-    EXPECT_EQ(rec::field_text(rec::datalog.count_text), "");
+    EXPECT_EQ(text::field_text(rec::datalog.count_text), "");
     EXPECT_FALSE(settings::resize_active_block());
     EXPECT_FALSE(settings::rename_active_block());
     EXPECT_TRUE(wire.events().empty());

@@ -2,7 +2,7 @@
 // the records only.
 #include <filesystem>
 
-#include "settings/project_dir.h"
+#include "files/project_dir.h"
 #include "settings/records.h"
 #include "settings/settings_file_ops.h"
 #include "settings/settings_files.h"
@@ -25,7 +25,7 @@ class ConfigurationFiles : public ConnectedTransferTest {
         EXPECT_EQ(dialog.file.title, title);
         EXPECT_EQ(dialog.file.file_spec, "*.cfg");
         EXPECT_EQ(dialog.file.mode, mode);
-        EXPECT_EQ(dialog.file.start_folder, settings::join_path(folder.path(), "Config"));
+        EXPECT_EQ(dialog.file.start_folder, files::join_path(folder.path(), "Config"));
         EXPECT_TRUE(dialog.file.restrict_extension);
         EXPECT_TRUE(dialog.file.allow_new_folders);
     }
@@ -34,7 +34,7 @@ class ConfigurationFiles : public ConnectedTransferTest {
 TEST_F(ConfigurationFiles, SaveAndLoadMoveTheRecordsOnly) {
     settings::SetImage saved = pattern(3);
     settings::apply_set(saved);
-    std::string path = settings::join_path(folder.path(), "Config", "messplatz.cfg");
+    std::string path = files::join_path(folder.path(), "Config", "messplatz.cfg");
     backend.answer_file(path);
     ASSERT_EQ(settings::save_configuration_to_hard_disc(), 1);
     EXPECT_EQ(read_bytes(path), std::string(saved.begin(), saved.end()));
@@ -44,7 +44,7 @@ TEST_F(ConfigurationFiles, SaveAndLoadMoveTheRecordsOnly) {
     ASSERT_EQ(settings::load_configuration_from_hard_disc(), 1);
 
     EXPECT_EQ(settings::capture_set(), saved);
-    EXPECT_EQ(settings::file_name, path);
+    EXPECT_EQ(files::file_name, path);
     EXPECT_TRUE(log().empty());
     auto dialogs = popups(PopupKind::FileSelection);
     ASSERT_EQ(dialogs.size(), 2u);

@@ -4,8 +4,8 @@
 #include <fstream>
 
 #include "driver/zk7416.h"
-#include "settings/instrument_handle.h"
-#include "settings/project_dir.h"
+#include "instrument/instrument_handle.h"
+#include "files/project_dir.h"
 #include "settings/records.h"
 #include "settings/settings_files.h"
 #include "sim/gpib_bus.h"
@@ -19,21 +19,21 @@ constexpr int FOREVER = 100000;
 
 void TransferTest::SetUp() {
     SettingsTest::SetUp();
-    settings::curr_dir = folder.path();
-    settings::file_name.clear();
+    files::curr_dir = folder.path();
+    files::file_name.clear();
 }
 
 void TransferTest::TearDown() {
     if (sim) sim->instrument().set_command_listener({});
     sim.reset();
-    settings::tarvolux = 0;
+    instrument::tarvolux = 0;
     SettingsTest::TearDown();
 }
 
 void TransferTest::connect(Transport transport, tarvolux::sim::InstrumentOptions options) {
     sim = std::make_unique<driver_test::SimConnection>(transport, std::move(options));
     ASSERT_EQ(sim->connect(), 0);
-    settings::tarvolux = sim->handle();
+    instrument::tarvolux = sim->handle();
     clear_log();
 }
 

@@ -1,7 +1,7 @@
 // An instrument that stops answering ends a transfer at the step that found out, with
 // one message, instead of a time-out for every command left.
 #include "driver/zk7416.h"
-#include "settings/project_dir.h"
+#include "files/project_dir.h"
 #include "settings/records.h"
 #include "settings/settings_file_ops.h"
 #include "settings/transfer.h"
@@ -71,9 +71,9 @@ TEST_F(TransferTest, FailedQueryConvertsNoAnswer) {
 TEST_F(TransferTest, LostLineDuringBackupKeepsThePreviousFile) {
     connect(Transport::Gpib);
     rec::device.new_firmware = 1;
-    std::string config = settings::join_path(folder.path(), "Config");
+    std::string config = files::join_path(folder.path(), "Config");
     std::filesystem::create_directories(config);
-    std::string path = settings::join_path(config, "alle.bak");
+    std::string path = files::join_path(config, "alle.bak");
     write_bytes(path, "vorher");
     // The recall goes through; the first query after it finds the line dead.
     fall_silent_at("*RCL 3");

@@ -3,7 +3,7 @@
 
 #include "driver/zk7416.h"
 #include "settings/records.h"
-#include "settings/text_field.h"
+#include "text/text_field.h"
 #include "settings/transfer.h"
 #include "sim/clock.h"
 #include "transfer_fixture.h"
@@ -82,10 +82,10 @@ TEST_F(Upload, FullUploadReadsBlocksAndLabelsAndMeasuresTheLine) {
     ASSERT_EQ(settings::upload_current_state(1), 0);
 
     EXPECT_EQ(rec::datalog.block_size[3], 500);
-    EXPECT_EQ(rec::field_text(rec::datalog.block_name[3]), "Ofen_3");
+    EXPECT_EQ(text::field_text(rec::datalog.block_name[3]), "Ofen_3");
     EXPECT_EQ(rec::datalog.filter_mode[3], 3);
     EXPECT_EQ(rec::datalog.filter_xval[3], 12);
-    EXPECT_EQ(rec::field_text(rec::memory.label[7]), "Probe");
+    EXPECT_EQ(text::field_text(rec::memory.label[7]), "Probe");
     // 33 real label queries take some time, and far less than a second each.
     EXPECT_GT(settings::pc_speed_factor, 0.0);
     EXPECT_LT(settings::pc_speed_factor, 1.0 / 15);
@@ -150,23 +150,23 @@ TEST_F(Upload, TwoLimitModeFillsTheUnusedLimitsAndKeepsTheirCounts) {
     EXPECT_EQ(rec::compare.limit_4, 190.0);
     EXPECT_EQ(rec::compare.count_1, 111);
     EXPECT_EQ(rec::compare.count_5, 555);
-    EXPECT_EQ(rec::field_text(rec::compare.limit_text_1), "R<50.00 Ohm");
-    EXPECT_EQ(rec::field_text(rec::compare.limit_text_4), "R>190.00 Ohm");
+    EXPECT_EQ(text::field_text(rec::compare.limit_text_1), "R<50.00 Ohm");
+    EXPECT_EQ(text::field_text(rec::compare.limit_text_4), "R>190.00 Ohm");
     expect_sent({{"CALC:LIM:GW", 0}, {"CALC:LIM:LOW?", 1}});
 }
 
 TEST_F(Upload, ClearedEnvelopeReadsGeloeschtInAllThreeFields) {
     send("SENS:ENV:CLE");
-    rec::copy_text(rec::env.report_1, "1.000 Ohm");
-    rec::copy_text(rec::env.report_2, "2.000 Ohm");
-    rec::copy_text(rec::env.report_3, "3.000 Ohm");
+    text::copy_text(rec::env.report_1, "1.000 Ohm");
+    text::copy_text(rec::env.report_2, "2.000 Ohm");
+    text::copy_text(rec::env.report_3, "3.000 Ohm");
 
     ASSERT_EQ(settings::upload_current_state(0), 0);
 
     // Latin-1 in the records, as the files keep it.
-    EXPECT_EQ(rec::field_text(rec::env.report_1), "Gel\xF6scht");
-    EXPECT_EQ(rec::field_text(rec::env.report_2), "Gel\xF6scht");
-    EXPECT_EQ(rec::field_text(rec::env.report_3), "Gel\xF6scht");
+    EXPECT_EQ(text::field_text(rec::env.report_1), "Gel\xF6scht");
+    EXPECT_EQ(text::field_text(rec::env.report_2), "Gel\xF6scht");
+    EXPECT_EQ(text::field_text(rec::env.report_3), "Gel\xF6scht");
 }
 
 TEST_F(TransferTest, EnvelopeReportIsRewrittenForDisplay) {
