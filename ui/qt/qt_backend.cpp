@@ -1,5 +1,6 @@
 #include "ui/qt/qt_backend.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCursor>
 #include <QDeadlineTimer>
@@ -143,6 +144,21 @@ void QtBackend::set_busy(bool busy) {
     }
 }
 
+namespace {
+
+// Events a pause leaves to the event loop. A pause takes no operator input; on X11 the
+// platform plugin has by then already read that input from the display connection and
+// keeps it aside, and hands it out only when its event source runs again — which it does
+// only after a wake-up. New input from the display wakes it, but input that arrived
+// during the pause does not; without a wake-up of our own a click during a pause would
+// wait for the next pointer motion or repaint. So every pause ends with one.
+void let_held_input_through() {
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+        dispatcher->wakeUp();
+}
+
+}  // namespace
+
 void QtBackend::delay(double seconds) {
     // The window keeps painting during the pause, but no operator input is taken: the
     // pause is part of an exchange with the instrument that must not be interrupted.
@@ -152,10 +168,12 @@ void QtBackend::delay(double seconds) {
         qint64 left = deadline.remainingTime();
         if (left > 0) QThread::msleep(static_cast<unsigned long>(left < 5 ? left : 5));
     } while (!deadline.hasExpired());
+    let_held_input_through();
 }
 
 void QtBackend::process_events() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    let_held_input_through();
 }
 
 }  // namespace ui
