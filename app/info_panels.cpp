@@ -4,6 +4,7 @@
 
 #include "settings/records.h"
 #include "app/record_text.h"
+#include "ui/qt/operator_actions.h"
 #include "ui/qt/panel_setup.h"
 #include "ui_device_info.h"
 #include "ui_program_info.h"
@@ -16,7 +17,7 @@ template <typename Form>
 void prepare(QDialog& dialog, Form& form) {
     form.setupUi(&dialog);
     ui::prepare_panel(dialog);
-    QObject::connect(form.okButton, &QPushButton::clicked, &dialog, &QDialog::accept);
+    ui::on_operator(form.okButton, &QPushButton::clicked, &dialog, &QDialog::accept);
 }
 
 }  // namespace

@@ -15,6 +15,8 @@
 #include "instrument/instrument_handle.h"
 #include "files/project_dir.h"
 #include "settings/records.h"
+#include "ui/qt/operator_actions.h"
+#include "ui/qt/accessible_names.h"
 #include "ui/qt/panel_setup.h"
 #include "ui/ui.h"
 #include "ui_gpib_setup.h"
@@ -54,6 +56,7 @@ class SerialSetupForm {
   public:
     explicit SerialSetupForm(QDialog& dialog) {
         form_.setupUi(&dialog);
+        ui::name_controls_for_accessibility(&dialog);
         for (int port = 1; port <= instrument::COM_PORTS; ++port) {
             bool fixed = false;
             form_.portCombo->addItem(
@@ -68,8 +71,8 @@ class SerialSetupForm {
             port_index >= 0 && port_index < instrument::COM_PORTS ? port_index : 0);
         int baud_index = form_.baudCombo->findData(static_cast<int>(rec::com.baud_rate));
         form_.baudCombo->setCurrentIndex(baud_index >= 0 ? baud_index : 3);
-        QObject::connect(form_.portCombo, &QComboBox::currentIndexChanged,
-                         [this](int) { show_device(); });
+        ui::on_operator(form_.portCombo, &QComboBox::currentIndexChanged, &dialog,
+                        [this] { show_device(); });
         show_device();
     }
 
@@ -147,7 +150,7 @@ int serial_setup() {
     ui::fix_window(dialog);
     SerialSetupForm controls(dialog);
 
-    QObject::connect(controls.form().okButton, &QPushButton::clicked, &dialog, [&] {
+    ui::on_operator(controls.form().okButton, &QPushButton::clicked, &dialog, [&] {
         rec::com.com_port = static_cast<std::int16_t>(controls.port());
         rec::com.baud_rate = controls.baud();
         remember_device(controls.port(), controls.device());
@@ -167,8 +170,7 @@ int serial_setup() {
         // A failed save has told the operator; the dialog stays open.
         if (settings::save_com_setup() == 1) dialog.accept();
     });
-    QObject::connect(controls.form().cancelButton, &QPushButton::clicked, &dialog,
-                     &QDialog::reject);
+    ui::on_operator(controls.form().cancelButton, &QPushButton::clicked, &dialog, &QDialog::reject);
     // Cancel, also after a connection whose save failed, is -1.
     return dialog.exec() == QDialog::Accepted ? 1 : -1;
 }
@@ -180,7 +182,7 @@ int gpib_setup() {
     form.setupUi(&dialog);
     form.addressSpin->setValue(rec::com.gpib_address);
 
-    QObject::connect(form.okButton, &QPushButton::clicked, &dialog, [&] {
+    ui::on_operator(form.okButton, &QPushButton::clicked, &dialog, [&] {
         rec::com.gpib_address = form.addressSpin->value();
         // The open connection is closed first, as the RS-232 dialog does, so an
         // instrument is never left addressed by a slot the program has forgotten.
@@ -198,7 +200,7 @@ int gpib_setup() {
         // A failed save has told the operator; the dialog stays open.
         if (settings::save_com_setup() == 1) dialog.accept();
     });
-    QObject::connect(form.cancelButton, &QPushButton::clicked, &dialog, &QDialog::reject);
+    ui::on_operator(form.cancelButton, &QPushButton::clicked, &dialog, &QDialog::reject);
     return dialog.exec() == QDialog::Accepted ? 1 : -1;
 }
 

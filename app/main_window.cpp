@@ -21,6 +21,7 @@
 #include "export/user_export_panel.h"
 #include "measure/measure_panel.h"
 #include "settings/settings_file_ops.h"
+#include "ui/qt/operator_actions.h"
 #include "ui/callback_scope.h"
 #include "ui/glob.h"
 #include "ui/panel_hooks.h"
@@ -43,7 +44,7 @@ void set_main_panel(MainWindow* window) {
 MainWindow::MainWindow() : ui_(std::make_unique<Ui::MainWindow>()) {
     ui_->setupUi(this);
     build_dispatch_table();
-    connect(ui_->menubar, &QMenuBar::triggered, this, &MainWindow::dispatch);
+    ui::on_operator(ui_->menubar, &QMenuBar::triggered, this, &MainWindow::dispatch);
     set_interface_check_marks(-1);
     ui::set_measuring_menus([this](bool measuring) { set_measuring(measuring); });
     ui::set_memory_activation([] { return dialogs::activate_memory(); });
@@ -94,6 +95,7 @@ void MainWindow::build_dispatch_table() {
              }
          }},
         {u.actionMeasurePanel, [this] { open_measure_panel(); }},
+        {u.actionStartStop, [] { measure::toggle_start_switch(); }},
         {u.actionDataloggerReadout,
          [this] {
              // A read-out and a running measurement export do not share the line.
@@ -108,6 +110,8 @@ void MainWindow::build_dispatch_table() {
         if (!row.run)
             row.action->setToolTip(QStringLiteral("In dieser Version noch nicht verfügbar"));
     }
+    // The start switch is the measure panel's; its key works while the panel is open.
+    u.actionStartStop->setEnabled(false);
 }
 
 bool MainWindow::available(QAction* action) const {
@@ -166,9 +170,13 @@ void MainWindow::show_connection(bool connected) {
 
 void MainWindow::open_measure_panel() {
     QAction* item = ui_->actionMeasurePanel;
-    measure::open_measure_panel(this, messedemo_7416_start == 1,
-                                [item] { item->setEnabled(true); });
+    QAction* start_stop = ui_->actionStartStop;
+    measure::open_measure_panel(this, messedemo_7416_start == 1, [item, start_stop] {
+        item->setEnabled(true);
+        start_stop->setEnabled(false);
+    });
     item->setEnabled(false);
+    start_stop->setEnabled(true);
 }
 
 bool MainWindow::confirm_quit() {

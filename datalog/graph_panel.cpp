@@ -6,6 +6,7 @@
 #include "settings/print_settings.h"
 #include "files/project_dir.h"
 #include "instrument/readout_buffers.h"
+#include "ui/qt/operator_actions.h"
 #include "ui/qt/panel_setup.h"
 #include "ui/qt/widget_printing.h"
 #include "ui/ui.h"
@@ -45,17 +46,17 @@ void show_graphic(QWidget* parent) {
     plot_readout(*form.plot);
     ui::prepare_panel(dialog);
 
-    QObject::connect(form.printButton, &QPushButton::clicked, &dialog,
-                     [&] { ui::print_panel(*form.plot, settings::set_print_attributes()); });
-    QObject::connect(form.commentButton, &QPushButton::clicked, &dialog, [&] {
+    ui::on_operator(form.printButton, &QPushButton::clicked, &dialog,
+                    [&] { ui::print_panel(*form.plot, settings::set_print_attributes()); });
+    ui::on_operator(form.commentButton, &QPushButton::clicked, &dialog, [&] {
         auto comment = ui::prompt("Eingabe Kommentar", "Geben Sie bitte den Kommentar ein",
                                   exporting::REMARK_LENGTH);
         if (comment) form.plot->set_title(QString::fromStdString(*comment));
     });
-    QObject::connect(form.saveImageButton, &QPushButton::clicked, &dialog, [&] {
+    ui::on_operator(form.saveImageButton, &QPushButton::clicked, &dialog, [&] {
         ui::save_widget_image(*form.plot, files::join_path(files::curr_dir, "EXPORT"));
     });
-    QObject::connect(form.closeButton, &QPushButton::clicked, &dialog, &QDialog::accept);
+    ui::on_operator(form.closeButton, &QPushButton::clicked, &dialog, &QDialog::accept);
     dialog.exec();
 }
 

@@ -12,6 +12,7 @@
 #include "settings/records.h"
 #include "text/text_field.h"
 #include "instrument/transfer_run.h"
+#include "ui/qt/operator_actions.h"
 #include "ui/panel_hooks.h"
 #include "ui/qt/panel_setup.h"
 #include "ui/ui.h"
@@ -66,15 +67,16 @@ LogConfigDialog::LogConfigDialog(QWidget* parent) : QDialog(parent) {
     list_viewport_ = f.blockList->viewport();
     list_viewport_->installEventFilter(this);
 
-    connect(f.dataloggerSwitch, &QCheckBox::clicked, this,
-            [this](bool on) { switch_datalogger(on); });
+    ui::on_operator(f.dataloggerSwitch, &QCheckBox::toggled, this,
+                    [this](bool on) { switch_datalogger(on); });
     connect(f.blockList, &QListWidget::currentRowChanged, this, [this] { new_block_index(); });
-    connect(f.filterSelector, &QComboBox::activated, this, [this] { filter_changed(); });
+    ui::on_operator(f.filterSelector, &QComboBox::currentIndexChanged, this,
+                    [this] { filter_changed(); });
     for (QSpinBox* spin : {f.nSpin, f.hoursSpin, f.minutesSpin, f.secondsSpin})
-        connect(spin, &QSpinBox::editingFinished, this, [this] { filter_changed(); });
-    connect(f.deltaSpin, &QDoubleSpinBox::editingFinished, this, [this] { filter_changed(); });
-    connect(f.deleteButton, &QPushButton::clicked, this, [this] { delete_block(); });
-    connect(f.closeButton, &QPushButton::clicked, this, &LogConfigDialog::reject);
+        ui::on_operator(spin, &QSpinBox::valueChanged, this, [this] { filter_changed(); });
+    ui::on_operator(f.deltaSpin, &QDoubleSpinBox::valueChanged, this, [this] { filter_changed(); });
+    ui::on_operator(f.deleteButton, &QPushButton::clicked, this, [this] { delete_block(); });
+    ui::on_operator(f.closeButton, &QPushButton::clicked, this, &LogConfigDialog::reject);
     ui::prepare_panel(*this);
 }
 

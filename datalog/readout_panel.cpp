@@ -13,6 +13,7 @@
 #include "instrument/readout_buffers.h"
 #include "settings/records.h"
 #include "text/text_field.h"
+#include "ui/qt/operator_actions.h"
 #include "ui/qt/panel_setup.h"
 #include "ui/ui.h"
 #include "ui_datalog_readout.h"
@@ -47,6 +48,7 @@ class ReadoutPanel : public QDialog, private ReadoutProgress {
     void read_pressed();
     void set_results_enabled(bool enabled);
     void set_controls_enabled(bool enabled);
+    void show_cancel_button(bool shown);
 
     Ui::ReadoutDialog form_;
     ReadoutListModel model_;
@@ -61,8 +63,9 @@ ReadoutPanel::ReadoutPanel(QWidget* parent) : QDialog(parent) {
     f.valueList->setModel(&model_);
     f.valueList->header()->setStretchLastSection(true);
 
-    connect(f.blockSelector, &QComboBox::activated, this, [this] { block_chosen(); });
-    connect(f.readAllSwitch, &QCheckBox::clicked, this, [this] {
+    ui::on_operator(f.blockSelector, &QComboBox::currentIndexChanged, this,
+                    [this] { block_chosen(); });
+    ui::on_operator(f.readAllSwitch, &QCheckBox::toggled, this, [this] {
         rec::upload.read_all = form_.readAllSwitch->isChecked() ? 1 : 0;
         caluculate_transfer_time();
         show_range();
@@ -70,15 +73,15 @@ ReadoutPanel::ReadoutPanel(QWidget* parent) : QDialog(parent) {
     auto range_edited = [this] {
         if (take_range()) caluculate_transfer_time();
     };
-    connect(f.fromSpin, &QSpinBox::editingFinished, this, range_edited);
-    connect(f.toSpin, &QSpinBox::editingFinished, this, range_edited);
-    connect(f.valuesOnlySwitch, &QCheckBox::clicked, this, range_edited);
-    connect(f.graphButton, &QPushButton::clicked, this, [this] { show_graphic(this); });
-    connect(f.exportButton, &QPushButton::clicked, this,
-            [this] { exporting::run_ascii_export_panel(this); });
-    connect(f.readButton, &QPushButton::clicked, this, [this] { read_pressed(); });
-    connect(f.cancelButton, &QPushButton::clicked, this, [this] { cancel_ = true; });
-    connect(f.closeButton, &QPushButton::clicked, this, &ReadoutPanel::reject);
+    ui::on_operator(f.fromSpin, &QSpinBox::valueChanged, this, range_edited);
+    ui::on_operator(f.toSpin, &QSpinBox::valueChanged, this, range_edited);
+    ui::on_operator(f.valuesOnlySwitch, &QCheckBox::toggled, this, range_edited);
+    ui::on_operator(f.graphButton, &QPushButton::clicked, this, [this] { show_graphic(this); });
+    ui::on_operator(f.exportButton, &QPushButton::clicked, this,
+                    [this] { exporting::run_ascii_export_panel(this); });
+    ui::on_operator(f.readButton, &QPushButton::clicked, this, [this] { read_pressed(); });
+    ui::on_operator(f.cancelButton, &QPushButton::clicked, this, [this] { cancel_ = true; });
+    ui::on_operator(f.closeButton, &QPushButton::clicked, this, &ReadoutPanel::reject);
     ui::prepare_panel(*this);
 }
 
@@ -96,7 +99,7 @@ int ReadoutPanel::run() {
     caluculate_transfer_time();
     show_counts();
     f.progressBar->hide();
-    f.cancelButton->hide();
+    show_cancel_button(false);
     set_results_enabled(false);
     show_range();
     return exec();
@@ -199,6 +202,13 @@ void ReadoutPanel::set_controls_enabled(bool enabled) {
         w->setEnabled(enabled);
 }
 
+// "Abbrechen" is there only while reading; hidden, it is disabled too, so assistive
+// technology, which still lists it, cannot press it.
+void ReadoutPanel::show_cancel_button(bool shown) {
+    form_.cancelButton->setVisible(shown);
+    form_.cancelButton->setEnabled(shown);
+}
+
 void ReadoutPanel::started(std::int32_t first_index, std::int32_t last_index) {
     reading_ = true;
     cancel_ = false;
@@ -208,7 +218,7 @@ void ReadoutPanel::started(std::int32_t first_index, std::int32_t last_index) {
     form_.progressBar->setRange(0, std::max(0, last_index - first_index + 1));
     form_.progressBar->setValue(0);
     form_.progressBar->show();
-    form_.cancelButton->show();
+    show_cancel_button(true);
     form_.cancelButton->setFocus();
 }
 
@@ -227,7 +237,7 @@ bool ReadoutPanel::cancel_requested() {
 void ReadoutPanel::finished() {
     reading_ = false;
     form_.progressBar->hide();
-    form_.cancelButton->hide();
+    show_cancel_button(false);
     set_controls_enabled(true);
     show_counts();
 }

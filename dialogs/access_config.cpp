@@ -41,16 +41,16 @@ int access_config() {
     auto record = fields(rec::access);
     for (int i = 0; i < SWITCHES; ++i) show_flag(switches[i], *record[i]);
 
-    QObject::connect(form.calCheck, &QCheckBox::clicked, &dialog, [](bool on) {
+    ui::on_operator(form.calCheck, &QCheckBox::toggled, &dialog, [](bool on) {
         if (on) ui::message_box("Frage :", "Achtung:\n\nSie geben Zugriff auf das Kalibriermenu.");
     });
-    QObject::connect(form.okButton, &QPushButton::clicked, &dialog, [&] {
+    ui::on_operator(form.okButton, &QPushButton::clicked, &dialog, [&] {
         for (int i = 0; i < SWITCHES; ++i) store_flag(switches[i], *record[i]);
         if (connection_lost(settings::send_device_access(rec::access), "Gerätezugriff")) return;
         ui::delay(instrument::STEP_PAUSE);
         dialog.accept();
     });
-    QObject::connect(form.cancelButton, &QPushButton::clicked, &dialog, &QDialog::reject);
+    ui::on_operator(form.cancelButton, &QPushButton::clicked, &dialog, &QDialog::reject);
     if (dialog.exec() != QDialog::Accepted) return -1;
     snapshot.keep();
     return 0;

@@ -5,8 +5,10 @@
 #include <string>
 
 #include "dialogs/dialog_support.h"
+#include "ui/qt/value_displays.h"
 #include "driver/zk7416.h"
 #include "instrument/instrument_handle.h"
+#include "instrument/transfer_run.h"
 #include "settings/limits.h"
 #include "settings/records.h"
 #include "instrument/transfer_run.h"
@@ -53,19 +55,24 @@ class CompareConfigPanel {
     }
 
     // Cancel: the settings as they were, sent again (with the record's own fault mode),
-    // unless the connection is known to be gone.
+    // so the instrument, which may have switched its number of limits meanwhile, holds
+    // what the record says. A line found gone during the dialog gets this one bounded
+    // attempt too, but the operator, already told, is not told again.
     void cancel(RecordSnapshot<rec::Compare>& snapshot) {
         rec::Compare last = c;
         snapshot.restore();
         copy_counts(c, last);
         snapshot.keep();
-        if (lost_) return;
-        if (connection_lost(
-                zk7416_set_config_comparator_mode(tarvolux, c.state, c.relative, c.fault),
-                "Komparator-Modus"))
+        auto failed = [this](std::int32_t status, const char* step) {
+            if (!instrument::is_transport_error(status)) return false;
+            if (!line_gone_) instrument::report_connection_lost(step, status);
+            return true;
+        };
+        if (failed(zk7416_set_config_comparator_mode(tarvolux, c.state, c.relative, c.fault),
+                   "Komparator-Modus"))
             return;
         ui::delay(instrument::STEP_PAUSE);
-        connection_lost(send_limits(), "Komparatorgrenzen");
+        failed(send_limits(), "Komparatorgrenzen");
     }
 
   private:
@@ -86,11 +93,11 @@ class CompareConfigPanel {
     }
 
     void connect_controls() {
-        QObject::connect(form_.limitCountCombo, &QComboBox::activated, &dialog_,
-                         [this] { limit_count_changed(); });
-        QObject::connect(form_.clearButton, &QPushButton::clicked, &dialog_, [this] { clear(); });
-        QObject::connect(form_.okButton, &QPushButton::clicked, &dialog_, [this] { ok(); });
-        QObject::connect(form_.cancelButton, &QPushButton::clicked, &dialog_, &QDialog::reject);
+        ui::on_operator(form_.limitCountCombo, &QComboBox::currentIndexChanged, &dialog_,
+                        [this] { limit_count_changed(); });
+        ui::on_operator(form_.clearButton, &QPushButton::clicked, &dialog_, [this] { clear(); });
+        ui::on_operator(form_.okButton, &QPushButton::clicked, &dialog_, [this] { ok(); });
+        ui::on_operator(form_.cancelButton, &QPushButton::clicked, &dialog_, &QDialog::reject);
     }
 
     void show_limit(int i) {
@@ -104,11 +111,11 @@ class CompareConfigPanel {
     }
 
     void show_counts() {
-        form_.count1Value->setText(QString::number(c.count_1));
-        form_.count2Value->setText(QString::number(c.count_2));
-        form_.count3Value->setText(QString::number(c.count_3));
-        form_.count4Value->setText(QString::number(c.count_4));
-        form_.count5Value->setText(QString::number(c.count_5));
+        ui::show_display_text(form_.count1Value, QString::number(c.count_1));
+        ui::show_display_text(form_.count2Value, QString::number(c.count_2));
+        ui::show_display_text(form_.count3Value, QString::number(c.count_3));
+        ui::show_display_text(form_.count4Value, QString::number(c.count_4));
+        ui::show_display_text(form_.count5Value, QString::number(c.count_5));
     }
 
     // The outer limits and their classes exist in four-limit mode only.
@@ -116,15 +123,17 @@ class CompareConfigPanel {
         set_visible({form_.limit4Label, form_.limit4Spin, form_.limit1Label, form_.limit1Spin,
                      form_.count5Label, form_.count5Value, form_.count1Label, form_.count1Value},
                     four);
+        // Fewer rows take less room: the dialog shrinks to them instead of stretching
+        // the count box and the unit caption over the empty space.
+        dialog_.adjustSize();
     }
 
-    // Reads one thing from the instrument; false when the connection was lost.
+    // Reads one thing from the instrument; false when the exchange failed (the operator
+    // has been told).
     bool read(std::int32_t status, const char* step) {
-        if (connection_lost(status, step)) {
-            lost_ = true;
-            return false;
-        }
-        return true;
+        if (!connection_lost(status, step)) return true;
+        line_gone_ = line_gone_ || instrument::is_line_gone(status);
+        return false;
     }
 
     std::int32_t read_report(int count) {
@@ -226,7 +235,8 @@ class CompareConfigPanel {
     Limits shown_{};
     // The number of limits the instrument was last switched to.
     int count_in_instrument_ = 2;
-    bool lost_ = false;
+    // An exchange found no line at all (not merely no answer to one query).
+    bool line_gone_ = false;
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "ui/qt/operator_actions.h"
 #include "ui/qt/panel_setup.h"
 #include "ui/qt/record_controls.h"
 

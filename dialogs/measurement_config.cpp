@@ -67,27 +67,28 @@ class MeasurementConfigPanel {
     }
 
     void connect_controls() {
-        QObject::connect(form_.autoLowCombo, &QComboBox::activated, &dialog_,
-                         [this] { auto_range_changed(); });
-        QObject::connect(form_.autoHighCombo, &QComboBox::activated, &dialog_,
-                         [this] { auto_range_changed(); });
-        QObject::connect(form_.rangeCombo, &QComboBox::activated, &dialog_, [this] {
+        ui::on_operator(form_.autoLowCombo, &QComboBox::currentIndexChanged, &dialog_,
+                        [this] { auto_range_changed(); });
+        ui::on_operator(form_.autoHighCombo, &QComboBox::currentIndexChanged, &dialog_,
+                        [this] { auto_range_changed(); });
+        ui::on_operator(form_.rangeCombo, &QComboBox::currentIndexChanged, &dialog_, [this] {
             m.range = choice(form_.rangeCombo, m.range);
             show_auto_range(m.range == AUTOMATIC);
         });
-        QObject::connect(form_.displayModeCombo, &QComboBox::activated, &dialog_, [this] {
+        ui::on_operator(form_.displayModeCombo, &QComboBox::currentIndexChanged, &dialog_, [this] {
             form_.referenceSpin->setEnabled(choice(form_.displayModeCombo, -1) == 1);
         });
-        QObject::connect(form_.loadCheck, &QCheckBox::clicked, &dialog_,
-                         [this](bool on) { load_switched(on); });
-        QObject::connect(form_.voltageLimitCheck, &QCheckBox::clicked, &dialog_,
-                         [this](bool on) { voltage_limit_switched(on); });
-        QObject::connect(form_.fresModeCombo, &QComboBox::activated, &dialog_, [this] {
+        ui::on_operator(form_.loadCheck, &QCheckBox::toggled, &dialog_,
+                        [this] { load_switched(form_.loadCheck->isChecked()); });
+        ui::on_operator(form_.voltageLimitCheck, &QCheckBox::toggled, &dialog_,
+                        [this] { voltage_limit_switched(form_.voltageLimitCheck->isChecked()); });
+        ui::on_operator(form_.fresModeCombo, &QComboBox::currentIndexChanged, &dialog_, [this] {
             m.fres_mode = choice(form_.fresModeCombo, m.fres_mode);
             show_sequence(m.fres_mode);
         });
-        QObject::connect(form_.okButton, &QPushButton::clicked, &dialog_, [this] { ok(); });
-        QObject::connect(form_.cancelButton, &QPushButton::clicked, &dialog_, &QDialog::reject);
+        ui::on_operator(form_.okButton, &QPushButton::clicked, &dialog_, [this] { ok(); });
+        ui::on_operator(form_.cancelButton, &QPushButton::clicked, &dialog_,
+                        [this] { dialog_.reject(); });
     }
 
     void show_sequence(int sequence) {
@@ -115,18 +116,18 @@ class MeasurementConfigPanel {
 
     void load_switched(bool on) {
         m.load = on ? 1 : 0;
-        if (on) form_.voltageLimitCheck->setChecked(false);
+        if (on) ui::set_checked(form_.voltageLimitCheck, false);
         form_.voltageLimitCheck->setEnabled(!on);
     }
 
     // The 20 mV limitation measures in the 200 mOhm range only.
     void voltage_limit_switched(bool on) {
         m.voltage_limit = on ? 1 : 0;
-        if (on) form_.loadCheck->setChecked(false);
+        if (on) ui::set_checked(form_.loadCheck, false);
         form_.loadCheck->setEnabled(!on);
         form_.rangeSubstitute->setVisible(on);
-        form_.rangeCombo->setCurrentIndex(
-            form_.rangeCombo->findData(on ? RANGE_200_MOHM : AUTOMATIC));
+        ui::set_index(form_.rangeCombo,
+                      form_.rangeCombo->findData(on ? RANGE_200_MOHM : AUTOMATIC));
         form_.rangeCombo->setVisible(!on);
         show_auto_range(!on);
     }

@@ -101,7 +101,7 @@ int activate_memory() {
     fill_list(form.memoryList);
 
     std::string label;
-    QObject::connect(form.okButton, &QPushButton::clicked, &dialog, [&] {
+    ui::on_operator(form.okButton, &QPushButton::clicked, &dialog, [&] {
         int block = chosen_block(form.memoryList);
         if (block < 0) return;
         if (failed(zk7416_get_config_memory(tarvolux, block), "Einstellungen aktivieren")) return;
@@ -109,7 +109,7 @@ int activate_memory() {
         label = chosen_label(form.memoryList);
         dialog.accept();
     });
-    QObject::connect(form.cancelButton, &QPushButton::clicked, &dialog, &QDialog::reject);
+    ui::on_operator(form.cancelButton, &QPushButton::clicked, &dialog, &QDialog::reject);
     if (dialog.exec() != QDialog::Accepted) return -1;
 
     // The recalled block changed the instrument's settings; the records follow.
@@ -126,7 +126,7 @@ int save_memory() {
     form.setupUi(&dialog);
     fill_list(form.memoryList);
 
-    QObject::connect(form.okButton, &QPushButton::clicked, &dialog, [&] {
+    ui::on_operator(form.okButton, &QPushButton::clicked, &dialog, [&] {
         int block = chosen_block(form.memoryList);
         if (block < 0) return;
         if (block == DEFAULT_BLOCK) {
@@ -140,9 +140,9 @@ int save_memory() {
     });
     QObject::connect(form.memoryList, &QListWidget::customContextMenuRequested, &dialog,
                      [&] { change_mem_label(form.memoryList); });
-    QObject::connect(form.relabelButton, &QPushButton::clicked, &dialog,
-                     [&] { change_mem_label(form.memoryList); });
-    QObject::connect(form.cancelButton, &QPushButton::clicked, &dialog, &QDialog::reject);
+    ui::on_operator(form.relabelButton, &QPushButton::clicked, &dialog,
+                    [&] { change_mem_label(form.memoryList); });
+    ui::on_operator(form.cancelButton, &QPushButton::clicked, &dialog, &QDialog::reject);
     dialog.exec();
     return 0;
 }

@@ -54,19 +54,19 @@ class PrintConfigPanel {
     }
 
     void connect_controls() {
-        QObject::connect(form_.stateCheck, &QCheckBox::clicked, &dialog_, [](bool on) {
+        ui::on_operator(form_.stateCheck, &QCheckBox::toggled, &dialog_, [](bool on) {
             // A warning only: the switch keeps its value.
             if (on && rec::com.interface == RS232)
                 ui::message_box("Meldung :",
                                 "Sie können den seriellen Drucker während der Kommunikation "
                                 "mit dem PC nicht verwenden");
         });
-        QObject::connect(form_.resetCounterButton, &QPushButton::clicked, &dialog_, [] {
+        ui::on_operator(form_.resetCounterButton, &QPushButton::clicked, &dialog_, [] {
             if (LG_ConfirmPopup("Bitte löschen bestätigen", "Reset Drucker Zähler?") == 1)
                 connection_lost(zk7416_printer_counter_reset(tarvolux), "Druckerzähler");
         });
-        QObject::connect(form_.okButton, &QPushButton::clicked, &dialog_, [this] { ok(); });
-        QObject::connect(form_.cancelButton, &QPushButton::clicked, &dialog_, &QDialog::reject);
+        ui::on_operator(form_.okButton, &QPushButton::clicked, &dialog_, [this] { ok(); });
+        ui::on_operator(form_.cancelButton, &QPushButton::clicked, &dialog_, &QDialog::reject);
     }
 
     void ok() {
@@ -135,7 +135,7 @@ int load_printer_setup() {
     show_number(form.xResolutionSpin, com.print_x_resolution);
     show_number(form.yResolutionSpin, com.print_y_resolution);
 
-    QObject::connect(form.okButton, &QPushButton::clicked, &dialog, [&] {
+    ui::on_operator(form.okButton, &QPushButton::clicked, &dialog, [&] {
         store_choice(form.colorModeCombo, com.print_color_mode);
         store_choice(form.orientationCombo, com.print_orientation);
         store_number(form.xResolutionSpin, com.print_x_resolution);
@@ -144,7 +144,7 @@ int load_printer_setup() {
         // panel stays open.
         if (settings::save_print_setup() == 1) dialog.accept();
     });
-    QObject::connect(form.cancelButton, &QPushButton::clicked, &dialog, &QDialog::reject);
+    ui::on_operator(form.cancelButton, &QPushButton::clicked, &dialog, &QDialog::reject);
     if (dialog.exec() != QDialog::Accepted) return -1;
     snapshot.keep();
     return 1;

@@ -79,14 +79,14 @@ class TempConfigPanel {
                          });
         QObject::connect(form_.coefficientList, &QListWidget::customContextMenuRequested, &dialog_,
                          [this] { change_coef(); });
-        QObject::connect(form_.changeCoefficientButton, &QPushButton::clicked, &dialog_,
-                         [this] { change_coef(); });
-        QObject::connect(form_.sensorCombo, &QComboBox::activated, &dialog_, [this] {
+        ui::on_operator(form_.changeCoefficientButton, &QPushButton::clicked, &dialog_,
+                        [this] { change_coef(); });
+        ui::on_operator(form_.sensorCombo, &QComboBox::currentIndexChanged, &dialog_, [this] {
             t.sensor = choice(form_.sensorCombo, t.sensor);
             update_tempconf();
         });
-        QObject::connect(form_.okButton, &QPushButton::clicked, &dialog_, [this] { ok(); });
-        QObject::connect(form_.cancelButton, &QPushButton::clicked, &dialog_, &QDialog::reject);
+        ui::on_operator(form_.okButton, &QPushButton::clicked, &dialog_, [this] { ok(); });
+        ui::on_operator(form_.cancelButton, &QPushButton::clicked, &dialog_, &QDialog::reject);
     }
 
     // Shows the controls of the chosen sensor and fills them.

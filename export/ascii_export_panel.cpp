@@ -8,6 +8,7 @@
 #include "export/export_types.h"
 #include "text/latin1.h"
 #include "text/text_field.h"
+#include "ui/qt/operator_actions.h"
 #include "ui/qt/panel_setup.h"
 #include "ui_ascii_export.h"
 
@@ -33,8 +34,8 @@ int run_ascii_export_panel(QWidget* parent) {
     form.okButton->setEnabled(form.typeList->count() > 0);
     ui::prepare_panel(dialog);
 
-    QObject::connect(form.cancelButton, &QPushButton::clicked, &dialog, &QDialog::reject);
-    QObject::connect(form.okButton, &QPushButton::clicked, &dialog, &QDialog::accept);
+    ui::on_operator(form.cancelButton, &QPushButton::clicked, &dialog, &QDialog::reject);
+    ui::on_operator(form.okButton, &QPushButton::clicked, &dialog, &QDialog::accept);
     QObject::connect(form.typeList, &QListWidget::itemActivated, &dialog, &QDialog::accept);
     if (dialog.exec() != QDialog::Accepted || !form.typeList->currentItem()) {
         storing_ended();

@@ -5,6 +5,7 @@
 #include "export/ascii_exp.h"
 #include "text/latin1.h"
 #include "text/text_field.h"
+#include "ui/qt/operator_actions.h"
 #include "ui/qt/panel_setup.h"
 #include "ui/ui.h"
 #include "ui_user_export.h"
@@ -57,8 +58,8 @@ int load_user_export_panel(QWidget* parent) {
                    format.column_separator);
     ui::prepare_panel(dialog);
 
-    QObject::connect(form.cancelButton, &QPushButton::clicked, &dialog, &QDialog::reject);
-    QObject::connect(form.okButton, &QPushButton::clicked, &dialog, [&] {
+    ui::on_operator(form.cancelButton, &QPushButton::clicked, &dialog, &QDialog::reject);
+    ui::on_operator(form.okButton, &QPushButton::clicked, &dialog, [&] {
         std::string extension = form.extensionEdit->text().trimmed().toStdString();
         if (!valid_extension(extension)) {
             ui::message_box("Fehler-Meldung :", "Unzulässige Dateierweiterung.Beispiel : <.txt>");

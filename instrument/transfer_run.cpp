@@ -24,6 +24,10 @@ bool is_transport_error(std::int32_t status) {
     }
 }
 
+bool is_line_gone(std::int32_t status) {
+    return is_transport_error(status) && status != ZK7416_NAK && status != ZK7416_EOT;
+}
+
 void progress_open(const std::string& label, int maximum) {
     ui::progress_show(label, maximum);
     progress_up = true;

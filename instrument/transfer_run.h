@@ -24,6 +24,11 @@ inline constexpr double LOOP_PAUSE = 0.01;  // inside the block, label and coeff
 // objections do not: the transfer goes on past those.
 bool is_transport_error(std::int32_t status);
 
+// Of those, the statuses of a line that gave no answer at all (a write or read that
+// failed or timed out, no service request, no serial poll). NAK and EOT are answers: the
+// line is alive, the instrument only refused or had nothing to send.
+bool is_line_gone(std::int32_t status);
+
 // The one progress panel of the transfers. A backup keeps it up across its 32 rounds,
 // so whether it is up is remembered here, where an abort can take it down.
 void progress_open(const std::string& label, int maximum);

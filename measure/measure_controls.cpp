@@ -14,6 +14,7 @@
 #include "settings/records.h"
 #include "text/text_field.h"
 #include "ui/callback_scope.h"
+#include "ui/qt/operator_actions.h"
 #include "ui/qt/record_controls.h"
 #include "ui/panel_hooks.h"
 #include "ui/ui.h"
@@ -41,33 +42,43 @@ void send_temperature_compensation() {
 
 void MeasurePanel::connect_function_switches() {
     auto& u = *ui_;
-    connect(u.dataloggerSwitch, &QCheckBox::clicked, this, &MeasurePanel::on_datalogger_switch);
-    connect(u.comparatorSwitch, &QCheckBox::clicked, this, &MeasurePanel::on_comparator_switch);
-    connect(u.envelopeSwitch, &QCheckBox::clicked, this, &MeasurePanel::on_envelope_switch);
-    connect(u.printerSwitch, &QCheckBox::clicked, this, &MeasurePanel::on_printer_switch);
+    ui::on_operator(u.dataloggerSwitch, &QCheckBox::toggled, this,
+                    &MeasurePanel::on_datalogger_switch);
+    ui::on_operator(u.comparatorSwitch, &QCheckBox::toggled, this,
+                    &MeasurePanel::on_comparator_switch);
+    ui::on_operator(u.envelopeSwitch, &QCheckBox::toggled, this, &MeasurePanel::on_envelope_switch);
+    ui::on_operator(u.printerSwitch, &QCheckBox::toggled, this, &MeasurePanel::on_printer_switch);
 }
 
 void MeasurePanel::connect_settings_controls() {
     auto& u = *ui_;
-    connect(u.graphSwitch, &QCheckBox::clicked, this, &MeasurePanel::on_graph_switch);
-    connect(u.storeSwitch, &QCheckBox::clicked, this, &MeasurePanel::on_store_switch);
-    connect(u.continuousSwitch, &QCheckBox::clicked, this, &MeasurePanel::on_continuous_switch);
-    connect(u.rangeCombo, &QComboBox::activated, this, &MeasurePanel::on_range);
-    connect(u.autoLowCombo, &QComboBox::activated, this, &MeasurePanel::on_auto_range_limit);
-    connect(u.autoHighCombo, &QComboBox::activated, this, &MeasurePanel::on_auto_range_limit);
-    connect(u.displayModeCombo, &QComboBox::activated, this, &MeasurePanel::on_display_mode);
-    connect(u.referenceSpin, &QDoubleSpinBox::editingFinished, this, &MeasurePanel::on_reference);
-    connect(u.blockCombo, &QComboBox::activated, this, &MeasurePanel::on_block_chosen);
+    ui::on_operator(u.graphSwitch, &QCheckBox::toggled, this, &MeasurePanel::on_graph_switch);
+    ui::on_operator(u.storeSwitch, &QCheckBox::toggled, this, &MeasurePanel::on_store_switch);
+    ui::on_operator(u.continuousSwitch, &QCheckBox::toggled, this,
+                    &MeasurePanel::on_continuous_switch);
+    ui::on_operator(u.rangeCombo, &QComboBox::currentIndexChanged, this, &MeasurePanel::on_range);
+    ui::on_operator(u.autoLowCombo, &QComboBox::currentIndexChanged, this,
+                    &MeasurePanel::on_auto_range_limit);
+    ui::on_operator(u.autoHighCombo, &QComboBox::currentIndexChanged, this,
+                    &MeasurePanel::on_auto_range_limit);
+    ui::on_operator(u.displayModeCombo, &QComboBox::currentIndexChanged, this,
+                    &MeasurePanel::on_display_mode);
+    ui::on_operator(u.referenceSpin, &QDoubleSpinBox::valueChanged, this,
+                    &MeasurePanel::on_reference);
+    ui::on_operator(u.blockCombo, &QComboBox::currentIndexChanged, this,
+                    &MeasurePanel::on_block_chosen);
     connect(u.blockCombo, &QComboBox::customContextMenuRequested, this,
             &MeasurePanel::on_block_rename);
-    connect(u.fillButton, &QPushButton::clicked, this, &MeasurePanel::on_fill_text_click);
-    connect(u.envelopeClearButton, &QPushButton::clicked, this, &MeasurePanel::on_envelope_clear);
-    connect(u.tempCompSwitch, &QCheckBox::clicked, this,
-            &MeasurePanel::on_temperature_compensation);
-    connect(u.refTempSpin, &QDoubleSpinBox::editingFinished, this, &MeasurePanel::on_temperatures);
-    connect(u.manualTempSpin, &QDoubleSpinBox::editingFinished, this,
-            &MeasurePanel::on_temperatures);
-    connect(u.memoryButton, &QPushButton::clicked, this, &MeasurePanel::on_memory_button);
+    ui::on_operator(u.fillButton, &QPushButton::clicked, this, &MeasurePanel::on_fill_text_click);
+    ui::on_operator(u.envelopeClearButton, &QPushButton::clicked, this,
+                    &MeasurePanel::on_envelope_clear);
+    ui::on_operator(u.tempCompSwitch, &QCheckBox::toggled, this,
+                    &MeasurePanel::on_temperature_compensation);
+    ui::on_operator(u.refTempSpin, &QDoubleSpinBox::valueChanged, this,
+                    &MeasurePanel::on_temperatures);
+    ui::on_operator(u.manualTempSpin, &QDoubleSpinBox::valueChanged, this,
+                    &MeasurePanel::on_temperatures);
+    ui::on_operator(u.memoryButton, &QPushButton::clicked, this, &MeasurePanel::on_memory_button);
     u.memoryButton->setEnabled(ui::memory_activation_available());
 }
 
@@ -89,7 +100,7 @@ void MeasurePanel::on_comparator_switch() {
     rec::compare.state = ui_->comparatorSwitch->isChecked() ? 1 : 0;
     if (measuring && rec::compare.state == 0 && m.display_mode == 2) {
         rec::compare.state = 1;
-        ui_->comparatorSwitch->setChecked(true);
+        ui::set_checked(ui_->comparatorSwitch, true);
         ui::message_box("Messung läuft",
                         "Änderungen können nicht gemacht werden während das Gerät im Messmode ist");
         return;
@@ -98,7 +109,7 @@ void MeasurePanel::on_comparator_switch() {
     if (measuring && rec::compare.state == 0) compareflag = 1;
     if (m.display_mode == 2 && rec::compare.state == 0) {
         m.display_mode = 0;
-        ui_->displayModeCombo->setCurrentIndex(0);
+        ui::set_index(ui_->displayModeCombo, 0);
         show_display_mode_controls(0);
     }
     if (measuring) set_results_dimmed(true);
@@ -156,7 +167,7 @@ void MeasurePanel::on_range() {
     m.range = ui_->rangeCombo->currentIndex();
     if (settings::transmit_meas_config() != 1) {
         m.range = 1;
-        ui_->rangeCombo->setCurrentIndex(1);
+        ui::set_index(ui_->rangeCombo, 1);
     }
     show_range_controls();
     if (graphic_ctrl_loaded == 1) set_graphic(1);
@@ -171,8 +182,8 @@ void MeasurePanel::on_auto_range_limit() {
         settings::transmit_meas_config();
         return;
     }
-    ui_->autoLowCombo->setCurrentIndex(m.auto_range_low - 1);
-    ui_->autoHighCombo->setCurrentIndex(m.auto_range_high - 1);
+    ui::set_index(ui_->autoLowCombo, m.auto_range_low - 1);
+    ui::set_index(ui_->autoHighCombo, m.auto_range_high - 1);
 }
 
 void MeasurePanel::on_display_mode() {

@@ -7,6 +7,7 @@
 #include "files/project_dir.h"
 #include "settings/records.h"
 #include "ui/callback_scope.h"
+#include "ui/qt/operator_actions.h"
 #include "ui/qt/record_controls.h"
 #include "ui/qt/widget_printing.h"
 #include "ui/ui.h"
@@ -39,11 +40,13 @@ std::vector<ui::PlotWidget::TraceStyle> trace_styles(int count) {
 
 void MeasurePanel::connect_graph_controls() {
     auto& u = *ui_;
-    connect(u.axisLowSpin, &QDoubleSpinBox::editingFinished, this, &MeasurePanel::on_axis_limits);
-    connect(u.axisHighSpin, &QDoubleSpinBox::editingFinished, this, &MeasurePanel::on_axis_limits);
-    connect(u.commentButton, &QPushButton::clicked, this, &MeasurePanel::on_comment);
-    connect(u.printButton, &QPushButton::clicked, this, &MeasurePanel::on_print);
-    connect(u.imageButton, &QPushButton::clicked, this, &MeasurePanel::on_save_image);
+    ui::on_operator(u.axisLowSpin, &QDoubleSpinBox::valueChanged, this,
+                    &MeasurePanel::on_axis_limits);
+    ui::on_operator(u.axisHighSpin, &QDoubleSpinBox::valueChanged, this,
+                    &MeasurePanel::on_axis_limits);
+    ui::on_operator(u.commentButton, &QPushButton::clicked, this, &MeasurePanel::on_comment);
+    ui::on_operator(u.printButton, &QPushButton::clicked, this, &MeasurePanel::on_print);
+    ui::on_operator(u.imageButton, &QPushButton::clicked, this, &MeasurePanel::on_save_image);
 }
 
 void MeasurePanel::set_graphic(int show) {
@@ -53,7 +56,7 @@ void MeasurePanel::set_graphic(int show) {
     for (QWidget* w : {static_cast<QWidget*>(u.plot), static_cast<QWidget*>(u.commentButton),
                        static_cast<QWidget*>(u.printButton), static_cast<QWidget*>(u.imageButton)})
         w->setVisible(shown);
-    u.graphSwitch->setChecked(shown);
+    ui::set_checked(u.graphSwitch, shown);
     auto fixed = shown ? fixed_range_axis(rec::measurement_configuration.range) : std::nullopt;
     for (QWidget* w :
          {static_cast<QWidget*>(u.axisLowSpin), static_cast<QWidget*>(u.axisHighSpin),

@@ -1,7 +1,10 @@
 #include "measure/measure_panel.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QPointer>
+#include <QShortcut>
+#include <QSignalBlocker>
 
 #include "driver/zk7416.h"
 #include "export/export_file.h"
@@ -12,7 +15,9 @@
 #include "ui/callback_scope.h"
 #include "ui/panel_hooks.h"
 #include "ui/qt/accessible_names.h"
+#include "ui/qt/operator_actions.h"
 #include "ui/qt/record_controls.h"
+#include "ui/qt/value_displays.h"
 #include "ui_measure_panel.h"
 
 namespace measure {
@@ -40,11 +45,14 @@ QString text_of(const char (&field)[N]) {
 
 // A combo box shows a record value only when it names one of its entries.
 void select(QComboBox* combo, int index) {
-    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+    ui::set_index(combo, index >= 0 && index < combo->count() ? index : -1);
 }
 
+// A lamp is lit or dark in colour; the operator who does not see it hears which.
 void light(QLabel* lamp, bool lit, const QString& lit_text, const QString& dark_text) {
-    lamp->setText(lit ? lit_text : dark_text);
+    ui::show_display_text(lamp, lit ? lit_text : dark_text);
+    ui::show_display_state(lamp, lit ? QCoreApplication::translate("MeasurePanel", "an")
+                                     : QCoreApplication::translate("MeasurePanel", "aus"));
     lamp->setStyleSheet(lit ? QStringLiteral("background: #3ad15a; color: black; border-radius: "
                                              "4px; padding: 3px; font-weight: bold;")
                             : QStringLiteral("background: #d6d6d6; color: #555; border-radius: "
@@ -74,6 +82,10 @@ void close_measure_panel() {
     if (open_panel) open_panel->close_panel();
 }
 
+void toggle_start_switch() {
+    if (open_panel) open_panel->form().startButton->click();
+}
+
 MeasurePanel::MeasurePanel(QWidget* parent, bool demo_switch_visible,
                            std::function<void()> on_closed)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -86,6 +98,11 @@ MeasurePanel::MeasurePanel(QWidget* parent, bool demo_switch_visible,
     fill_choices();
     ui::name_controls_for_accessibility(this);
     connect_controls();
+    // One key starts and stops, wherever the focus is in the panel.
+    auto* start_key = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(start_key, &QShortcut::activated, ui_->startButton, &QAbstractButton::click);
+    ui_->startButton->setToolTip(
+        QCoreApplication::translate("MeasurePanel", "Messung starten oder beenden (F5)"));
     set_lamp(false);
 
     // The measurement timer runs while the panel is open; its ticks do nothing while no
@@ -97,7 +114,7 @@ MeasurePanel::MeasurePanel(QWidget* parent, bool demo_switch_visible,
     measurement_timer_.start();
 
     ui::set_measure_panel_refresh([this] { UpdateMeasurePanel(); });
-    exporting::set_store_switch_follower([this] { ui_->storeSwitch->setChecked(false); });
+    exporting::set_store_switch_follower([this] { ui::set_checked(ui_->storeSwitch, false); });
 }
 
 MeasurePanel::~MeasurePanel() {
@@ -118,10 +135,11 @@ void MeasurePanel::fill_choices() {
 }
 
 void MeasurePanel::connect_controls() {
-    connect(ui_->startButton, &QPushButton::clicked, this, [this](bool on) {
-        CB_STARTorSTOP(*this, on, ui_->demoSwitch->isVisible() && ui_->demoSwitch->isChecked());
+    ui::on_operator(ui_->startButton, &QPushButton::toggled, this, [this] {
+        CB_STARTorSTOP(*this, ui_->startButton->isChecked(),
+                       ui_->demoSwitch->isVisible() && ui_->demoSwitch->isChecked());
     });
-    connect(ui_->closeButton, &QPushButton::clicked, this, &MeasurePanel::close_panel);
+    ui::on_operator(ui_->closeButton, &QPushButton::clicked, this, &MeasurePanel::close_panel);
     connect_function_switches();
     connect_settings_controls();
     connect_graph_controls();
@@ -161,36 +179,36 @@ int MeasurePanel::UpdateMeasurePanel() {
         settings::get_counts();
     }
     show_envelope_reports();
-    u.comparatorSwitch->setChecked(rec::compare.state != 0);
-    u.envelopeSwitch->setChecked(rec::env.state != 0);
+    ui::set_checked(u.comparatorSwitch, rec::compare.state != 0);
+    ui::set_checked(u.envelopeSwitch, rec::env.state != 0);
     light(u.loadIndicator, m.load == 1, QStringLiteral("Induktiv"), QStringLiteral("Induktiv"));
     light(u.voltageLimitIndicator, m.voltage_limit == 1, QStringLiteral("20 mV Begrenzung"),
           QStringLiteral("20 mV Begrenzung"));
     show_range_controls();
 
-    u.limitText1->setText(text_of(rec::compare.limit_text_1));
-    u.limitText2->setText(text_of(rec::compare.limit_text_2));
-    u.limitText3->setText(text_of(rec::compare.limit_text_3));
-    u.limitText4->setText(text_of(rec::compare.limit_text_4));
+    ui::show_display_text(u.limitText1, text_of(rec::compare.limit_text_1));
+    ui::show_display_text(u.limitText2, text_of(rec::compare.limit_text_2));
+    ui::show_display_text(u.limitText3, text_of(rec::compare.limit_text_3));
+    ui::show_display_text(u.limitText4, text_of(rec::compare.limit_text_4));
     show_counts();
-    u.continuousSwitch->setChecked(m.continuous != 0);
+    ui::set_checked(u.continuousSwitch, m.continuous != 0);
     select(u.rangeCombo, m.range);
     select(u.autoLowCombo, m.auto_range_low - 1);
     select(u.autoHighCombo, m.auto_range_high - 1);
     select(u.displayModeCombo, m.display_mode);
     ui::show_real(u.referenceSpin, m.reference);
     show_fill_text();
-    u.dataloggerSwitch->setChecked(rec::datalog.state != 0);
+    ui::set_checked(u.dataloggerSwitch, rec::datalog.state != 0);
     select(u.blockCombo,
            settings::valid_block(rec::datalog.active_block) ? rec::datalog.active_block : -1);
     ui::show_real(u.manualTempSpin, rec::tempconf.manual_temp);
     ui::show_real(u.refTempSpin, rec::tempconf.reference_temp);
-    u.tempCompSwitch->setChecked(rec::tempconf.state != 0);
+    ui::set_checked(u.tempCompSwitch, rec::tempconf.state != 0);
     int sensor = rec::tempconf.sensor;
     u.sensorDisplay->setText(sensor >= 0 && sensor < 4 ? QString::fromUtf8(SENSOR_NAMES[sensor])
                                                        : QString::number(sensor));
-    u.printerSwitch->setChecked(rec::print.state != 0);
-    u.storeSwitch->setChecked(exporting::measure_store_mode == 1);
+    ui::set_checked(u.printerSwitch, rec::print.state != 0);
+    ui::set_checked(u.storeSwitch, exporting::measure_store_mode == 1);
 
     show_display_mode_controls(m.display_mode);
     if (m.display_mode == 2) switch_comparator_on_for_classes();
@@ -209,7 +227,7 @@ int MeasurePanel::UpdateMeasurePanel() {
 // Limit classification needs the comparator.
 void MeasurePanel::switch_comparator_on_for_classes() {
     ui::CallbackScope scope;
-    ui_->comparatorSwitch->setChecked(true);
+    ui::set_checked(ui_->comparatorSwitch, true);
     rec::compare.state = 1;
     zk7416_send_scpi(instrument::tarvolux, "CALC:LIM:STAT 1");
 }
@@ -278,9 +296,12 @@ void MeasurePanel::show_counts() {
 
 void MeasurePanel::show_fill_text() {
     ui_->fillButton->setText(text_of(rec::datalog.count_text));
+    // The button is named for its caption; what it shows is read as its description.
+    ui::show_display_state(ui_->fillButton, ui_->fillButton->text());
 }
 
 void MeasurePanel::fill_block_list() {
+    QSignalBlocker quiet(ui_->blockCombo);
     ui_->blockCombo->clear();
     for (int i = 0; i < rec::DATALOG_BLOCKS; ++i)
         ui_->blockCombo->addItem(QString::fromStdString(settings::block_list_label(i)), i);
@@ -295,7 +316,7 @@ void MeasurePanel::set_block_entry(int block) {
 // --- what the measurement cycle shows ---------------------------------------------------
 
 void MeasurePanel::show_value(const std::string& text) {
-    ui_->valueDisplay->setText(QString::fromStdString(text));
+    ui::show_display_text(ui_->valueDisplay, QString::fromStdString(text));
 }
 
 void MeasurePanel::show_temperature(double celsius) {
@@ -303,7 +324,7 @@ void MeasurePanel::show_temperature(double celsius) {
 }
 
 void MeasurePanel::set_start_switch(bool on) {
-    ui_->startButton->setChecked(on);
+    ui::set_checked(ui_->startButton, on);
 }
 
 void MeasurePanel::set_lamp(bool lit) {
@@ -353,7 +374,7 @@ void MeasurePanel::leave_measuring_state() {
 }
 
 void MeasurePanel::datalogger_switch_off() {
-    ui_->dataloggerSwitch->setChecked(false);
+    ui::set_checked(ui_->dataloggerSwitch, false);
 }
 
 void MeasurePanel::show_stop_results(bool datalogger, bool envelope, bool comparator) {

@@ -127,4 +127,8 @@ MeasurePanel* open_measure_panel(QWidget* parent, bool demo_switch_visible,
 // Closes the open panel as its close button does (nothing when none is open).
 void close_measure_panel();
 
+// The start switch of the open panel, switched as a click would (the key F5 in the
+// panel and the menu item of the main window).
+void toggle_start_switch();
+
 }  // namespace measure

@@ -90,12 +90,29 @@ BusyCursor::~BusyCursor() {
     set_busy(was_busy_);
 }
 
+namespace {
+
+int pause_depth = 0;
+
+struct Pause {
+    Pause() { ++pause_depth; }
+    ~Pause() { --pause_depth; }
+};
+
+}  // namespace
+
 void delay(double seconds) {
+    Pause pause;
     backend().delay(seconds);
 }
 
 void process_events() {
+    Pause pause;
     backend().process_events();
+}
+
+bool in_pause() {
+    return pause_depth > 0;
 }
 
 }  // namespace ui

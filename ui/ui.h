@@ -113,5 +113,8 @@ class BusyCursor {
 
 void delay(double seconds);
 void process_events();
+// True while a pause (delay or process_events) is processing events: whatever runs then
+// runs in the middle of an exchange with the instrument.
+bool in_pause();
 
 }  // namespace ui

@@ -111,7 +111,6 @@ class CtlDatalogger : public CtlTest {
                 ui_test::on_next_dialog([&](QWidget* panel) {
                     auto* selector = panel->findChild<QComboBox*>("blockSelector");
                     selector->setCurrentIndex(BLOCK);
-                    selector->activated(BLOCK);
                     auto* read_all = panel->findChild<QCheckBox*>("readAllSwitch");
                     if (read_all->isChecked() != (c.from == 0)) read_all->click();
                     if (c.from) {

@@ -83,7 +83,7 @@ TEST_F(LogConfigDialogTest, ShowsTheRecordAndSendsOnlyWhatTheOperatorChanges) {
         // The block that is active already: nothing to send.
         wire.clear();
         list->setCurrentRow(2);
-        child<QSpinBox>(dialog, "nSpin")->editingFinished();
+        child<QSpinBox>(dialog, "nSpin")->interpretText();
         EXPECT_TRUE(events().empty());
 
         list->setCurrentRow(5);
@@ -97,15 +97,14 @@ TEST_F(LogConfigDialogTest, ShowsTheRecordAndSendsOnlyWhatTheOperatorChanges) {
         wire.clear();
         auto* filter = child<QComboBox>(dialog, "filterSelector");
         filter->setCurrentIndex(4);
-        filter->activated(4);
         EXPECT_EQ(shown_parameters(dialog), "-xxx-");
+        // Each committed value is sent; the same value again sends nothing.
         child<QSpinBox>(dialog, "hoursSpin")->setValue(1);
         child<QSpinBox>(dialog, "minutesSpin")->setValue(5);
-        child<QSpinBox>(dialog, "secondsSpin")->setValue(9);
-        child<QSpinBox>(dialog, "secondsSpin")->editingFinished();
-        child<QSpinBox>(dialog, "secondsSpin")->editingFinished();  // no change: not sent again
+        child<QSpinBox>(dialog, "minutesSpin")->setValue(5);
         EXPECT_EQ(events(), (Lines{"DAT:FILT 5,YTIME", "DAT:FILT:YTIM 5,00,00,01",
-                                   "DAT:FILT 5,YTIME", "DAT:FILT:YTIM 5,01,05,09"}));
+                                   "DAT:FILT 5,YTIME", "DAT:FILT:YTIM 5,01,00,01",
+                                   "DAT:FILT 5,YTIME", "DAT:FILT:YTIM 5,01,05,01"}));
         EXPECT_EQ(rec::datalog.filter_mode[5], 4);
         EXPECT_EQ(rec::datalog.filter_minutes[5], 5);
 

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "ui/qt/record_controls.h"
 #include "datalog/readout_panel.h"
 #include "export/format_install.h"
 #include "text/latin1.h"
@@ -65,7 +66,6 @@ class ReadoutPanelTest : public DataloggerTest {
     static void choose_block(QDialog* panel, int block) {
         auto* selector = child<QComboBox>(panel, "blockSelector");
         selector->setCurrentIndex(block);
-        selector->activated(block);
     }
     static void click(QDialog* panel, const char* name) {
         child<QPushButton>(panel, name)->click();
@@ -116,9 +116,8 @@ TEST_F(ReadoutPanelTest, ARangeEndingBeforeItStartsIsRefused) {
         auto* to = child<QSpinBox>(panel, "toSpin");
         EXPECT_FALSE(from->isHidden());
         EXPECT_EQ(to->maximum(), 45);
-        from->setValue(10);
+        ui::set_number(from, 10);
         to->setValue(5);
-        to->editingFinished();
         wire.clear();
         click(panel, "readButton");
         EXPECT_TRUE(events().empty());
@@ -126,9 +125,8 @@ TEST_F(ReadoutPanelTest, ARangeEndingBeforeItStartsIsRefused) {
         EXPECT_EQ(messages(), refused);
         EXPECT_FALSE(enabled(panel, "graphButton"));
 
-        to->setValue(44);
+        ui::set_number(to, 44);
         from->setValue(5);
-        from->editingFinished();
         EXPECT_EQ(rec::upload.first_index, 5);
         EXPECT_EQ(rec::upload.last_index, 44);
         click(panel, "readButton");

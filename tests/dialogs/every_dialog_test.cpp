@@ -88,7 +88,6 @@ void edit_everything(QWidget* dialog) {
         if (auto* combo = qobject_cast<QComboBox*>(w)) {
             int next = (combo->currentIndex() + 1) % combo->count();
             combo->setCurrentIndex(next);
-            emit combo->activated(next);
         }
         if (auto* spin = qobject_cast<QAbstractSpinBox*>(w)) spin->stepBy(1);
         if (auto* edit = qobject_cast<QLineEdit*>(w)) QTest::keyClicks(edit, "X");

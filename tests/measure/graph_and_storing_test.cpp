@@ -20,6 +20,7 @@
 #include "tests/ui/modal_helpers.h"
 #include "ui/panel_hooks.h"
 #include "ui/qt/plot_widget.h"
+#include "ui/qt/record_controls.h"
 
 namespace measure_test {
 namespace {
@@ -56,7 +57,6 @@ TEST_F(Graph, AFixedRangeDrawsInItsUnitOnItsOwnAxis) {
     click_start();
     rec::measurement_configuration.range = 6;
     form().rangeCombo->setCurrentIndex(6);
-    emit form().rangeCombo->activated(6);
     EXPECT_EQ(plot().axis_name().toStdString(), "kOhm");
     EXPECT_EQ(plot().value_range(), std::make_pair(0.0, 20.0));
     EXPECT_EQ(form().axisHighSpin->value(), 20.0);
@@ -83,15 +83,23 @@ TEST_F(Graph, TheAutomaticRangeFollowsTheInstrumentsRangeAtTheNextValue) {
     EXPECT_EQ(plot().value_range(), std::make_pair(0.0, 2000.0));
     EXPECT_EQ(measure::old_aktu_range, 5);
 
-    // An operator's own bounds hold until the instrument changes its range again.
+    // The axis-limit fields are hidden in automatic range; a value that reaches them all
+    // the same (assistive technology still sees them) changes nothing.
     form().axisLowSpin->setValue(1000);
-    form().axisHighSpin->setValue(1000);
-    emit form().axisHighSpin->editingFinished();
-    EXPECT_EQ(plot().value_range(), std::make_pair(0.0, 2000.0)) << "lower = upper is ignored";
     form().axisHighSpin->setValue(1600);
-    emit form().axisHighSpin->editingFinished();
     tick();
-    EXPECT_EQ(plot().value_range(), std::make_pair(1000.0, 1600.0));
+    EXPECT_EQ(plot().value_range(), std::make_pair(0.0, 2000.0));
+}
+
+TEST_F(Graph, AxisLimitsTakeEffectWhenCommittedWithTheLowerBelowTheUpper) {
+    rec::measurement_configuration.range = 1;
+    show_graph();
+    ASSERT_EQ(plot().value_range(), std::make_pair(0.0, 200.0));
+    ui::set_real(form().axisLowSpin, 50);
+    form().axisHighSpin->setValue(50);
+    EXPECT_EQ(plot().value_range(), std::make_pair(0.0, 200.0)) << "lower = upper is ignored";
+    form().axisHighSpin->setValue(120);
+    EXPECT_EQ(plot().value_range(), std::make_pair(50.0, 120.0));
 }
 
 TEST_F(Graph, TheComparatorSwitchRebuildsTheTracesAndLimitsAreDrawnWithTheValues) {

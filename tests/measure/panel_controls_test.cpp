@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "ui/qt/record_controls.h"
 #include "measure/measure_cycle.h"
 #include "settings/records.h"
 #include "text/text_field.h"
@@ -21,7 +22,6 @@ bool contains(const Lines& lines, const std::string& line) {
 
 void choose(QComboBox* combo, int index) {
     combo->setCurrentIndex(index);
-    emit combo->activated(index);
 }
 
 TEST_F(Controls, FillingThePanelSendsNothingAndListsEveryBlock) {
@@ -68,9 +68,8 @@ TEST_F(Controls, ARefusedRangeFallsBackTo200Milliohms) {
 TEST_F(Controls, AutoRangeLimitsThatDoNotRiseAreResetWithOneMessage) {
     choose(form().rangeCombo, 0);
     clear();
-    form().autoLowCombo->setCurrentIndex(6);
+    ui::set_index(form().autoLowCombo, 6);
     form().autoHighCombo->setCurrentIndex(0);
-    emit form().autoHighCombo->activated(0);
     EXPECT_EQ(messages(), Lines{"Auto-Range Min >= Max ist nicht erlaubt"});
     EXPECT_TRUE(lines().empty());
     EXPECT_EQ(form().autoLowCombo->currentIndex(), 0);
@@ -153,10 +152,9 @@ TEST_F(Controls, EnvelopeClearAndTemperatureGroupSendWhatTheyShow) {
 
     // Leaving a field unchanged sends nothing; a change sends the group.
     clear();
-    emit form().refTempSpin->editingFinished();
+    form().refTempSpin->interpretText();
     EXPECT_TRUE(lines().empty());
     form().manualTempSpin->setValue(23.5);
-    emit form().manualTempSpin->editingFinished();
     EXPECT_EQ(rec::tempconf.manual_temp, 23.5);
     EXPECT_FALSE(lines().empty());
 }

@@ -1,10 +1,14 @@
 #include "ui/qt/accessible_names.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QLineEdit>
 #include <QWidget>
+
+#include "ui/qt/value_displays.h"
 
 namespace ui {
 
@@ -23,6 +27,7 @@ void name_if_unnamed(QWidget* widget, const QString& name) {
 }  // namespace
 
 void name_controls_for_accessibility(QWidget* root) {
+    install_value_displays();
     if (!root) return;
     // Labels first: the caption beside a control is what the operator reads as its name.
     for (QLabel* label : root->findChildren<QLabel*>())
@@ -38,6 +43,9 @@ void name_controls_for_accessibility(QWidget* root) {
             if (w->focusPolicy() != Qt::NoFocus) only = w, ++count;
         if (count == 1) name_if_unnamed(only, caption(group->title()));
     }
+    // The text field inside an editable choice is what the operator types into.
+    for (QComboBox* combo : root->findChildren<QComboBox*>())
+        if (combo->lineEdit()) name_if_unnamed(combo->lineEdit(), combo->accessibleName());
 }
 
 }  // namespace ui

@@ -4,10 +4,12 @@
 #include <QWidget>
 
 #include "ui/qt/accessible_names.h"
+#include "ui/qt/value_displays.h"
 
 namespace ui {
 
 void fix_window(QWidget& panel) {
+    install_value_displays();
     panel.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint);
 }

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "ui/qt/popup_dialogs.h"
+#include "ui/qt/value_displays.h"
 
 namespace ui {
 namespace {
@@ -29,7 +30,11 @@ QString q(const std::string& s) {
 
 }  // namespace
 
-QtBackend::QtBackend() = default;
+QtBackend::QtBackend() {
+    // Before the first panel is built: a display's accessible interface is made when
+    // the display is.
+    install_value_displays();
+}
 
 QtBackend::~QtBackend() {
     delete progress_;

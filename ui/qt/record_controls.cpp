@@ -29,7 +29,12 @@ QVariant current(const QWidget* control) {
 }  // namespace
 
 void set_visible(std::initializer_list<QWidget*> widgets, bool visible) {
-    for (QWidget* w : widgets) w->setVisible(visible);
+    // Disabled while hidden, so assistive technology, which still lists hidden controls,
+    // does not offer them either.
+    for (QWidget* w : widgets) {
+        w->setVisible(visible);
+        w->setEnabled(visible);
+    }
 }
 
 void set_item_values(QComboBox* combo, std::initializer_list<int> values) {
@@ -63,6 +68,26 @@ void show_real(QDoubleSpinBox* spin, double value) {
     QSignalBlocker quiet(spin);
     spin->setValue(value);
     remember(spin, current(spin));
+}
+
+void set_checked(QAbstractButton* button, bool checked) {
+    QSignalBlocker quiet(button);
+    button->setChecked(checked);
+}
+
+void set_index(QComboBox* combo, int index) {
+    QSignalBlocker quiet(combo);
+    combo->setCurrentIndex(index);
+}
+
+void set_number(QSpinBox* spin, int value) {
+    QSignalBlocker quiet(spin);
+    spin->setValue(value);
+}
+
+void set_real(QDoubleSpinBox* spin, double value) {
+    QSignalBlocker quiet(spin);
+    spin->setValue(value);
 }
 
 bool edited(const QWidget* control) {

@@ -29,6 +29,17 @@ void show_flag(QAbstractButton* button, int value);
 void show_number(QSpinBox* spin, int value);
 void show_real(QDoubleSpinBox* spin, double value);
 
+// A change the program makes itself (a switch put back, a choice that follows another):
+// no signal, so nothing reacts as if the operator had acted, and the control still
+// counts as edited when it no longer shows what it was filled with. Panels react to the
+// controls' change signals (`toggled`, `currentIndexChanged`, `valueChanged`), which
+// mouse, keyboard and assistive technology all raise; every change the program makes
+// goes through these or the show_ functions above.
+void set_checked(QAbstractButton* button, bool checked);
+void set_index(QComboBox* combo, int index);
+void set_number(QSpinBox* spin, int value);
+void set_real(QDoubleSpinBox* spin, double value);
+
 // True when the control no longer shows what it was last given.
 bool edited(const QWidget* control);
 // The control now counts as showing what it shows (after its value was sent).

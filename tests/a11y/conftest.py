@@ -1,0 +1,32 @@
+"""One desktop for the whole run; the program and its instrument once per test module."""
+
+import os
+
+import pytest
+
+import desktop
+
+MAIN_WINDOW = "Tarvolux Typ 7416 - Ohmmeter"
+
+
+@pytest.fixture(scope="session")
+def screen():
+    s = desktop.Desktop()
+    yield s
+    s.close()
+
+
+@pytest.fixture(scope="module")
+def session(screen, tmp_path_factory):
+    """The program connected over RS-232 to an instrument whose value never changes, so
+    nothing on the screen changes between two values either."""
+    folder = str(tmp_path_factory.mktemp("a11y"))
+    instrument = desktop.Instrument(folder, "--noise", "0")
+    home = os.path.join(folder, "home")
+    desktop.write_com_stp(home)
+    program = desktop.Program(screen, home, instrument)
+    assert program.window(MAIN_WINDOW, 30), "no main window"
+    instrument.settle(quiet=1.5, limit=90)  # the start-up's upload
+    yield program, instrument
+    program.close()
+    instrument.close()
