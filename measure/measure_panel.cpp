@@ -13,6 +13,8 @@
 #include "ui/panel_hooks.h"
 #include "ui/qt/accessible_names.h"
 #include "ui/qt/record_controls.h"
+#include "ui/qt/translation.h"
+#include "ui/translatable.h"
 #include "ui_measure_panel.h"
 
 namespace measure {
@@ -24,13 +26,24 @@ namespace {
 
 QPointer<MeasurePanel> open_panel;
 
-const char* const SENSOR_NAMES[] = {"Manuell", "PT100", "Spannungseingang", "Stromeingang"};
-const char* const RANGE_NAMES[] = {"Automatisch", "200 mOhm", "2 Ohm",   "20 Ohm",
-                                   "200 Ohm",     "2 kOhm",   "20 kOhm", "200 kOhm"};
-const char* const DISPLAY_MODES[] = {"Widerstand", "Abweichung", "Grenzwert"};
+const char* const SENSOR_NAMES[] = {UI_TEXT("ohm7416", "Manuell"), "PT100",
+                                    UI_TEXT("ohm7416", "Spannungseingang"),
+                                    UI_TEXT("ohm7416", "Stromeingang")};
+const char* const RANGE_NAMES[] = {UI_TEXT("ohm7416", "Automatisch"),
+                                   "200 mOhm",
+                                   "2 Ohm",
+                                   "20 Ohm",
+                                   "200 Ohm",
+                                   "2 kOhm",
+                                   "20 kOhm",
+                                   "200 kOhm"};
+const char* const DISPLAY_MODES[] = {UI_TEXT("ohm7416", "Widerstand"),
+                                     UI_TEXT("ohm7416", "Abweichung"),
+                                     UI_TEXT("ohm7416", "Grenzwert")};
 
+// A record's text as shown: the program's own texts in it ("Gelöscht") are translated.
 QString text_of(const char* field, std::size_t size) {
-    return QString::fromStdString(text::field_text_utf8(field, size));
+    return ui::shown_text(text::field_text_utf8(field, size));
 }
 
 template <std::size_t N>
@@ -109,12 +122,12 @@ MeasurePanel::~MeasurePanel() {
 }
 
 void MeasurePanel::fill_choices() {
-    for (const char* name : RANGE_NAMES) ui_->rangeCombo->addItem(QString::fromUtf8(name));
+    for (const char* name : RANGE_NAMES) ui_->rangeCombo->addItem(ui::shown_text(name));
     for (int r = 1; r <= 7; ++r) {
-        ui_->autoLowCombo->addItem(QString::fromUtf8(RANGE_NAMES[r]));
-        ui_->autoHighCombo->addItem(QString::fromUtf8(RANGE_NAMES[r]));
+        ui_->autoLowCombo->addItem(ui::shown_text(RANGE_NAMES[r]));
+        ui_->autoHighCombo->addItem(ui::shown_text(RANGE_NAMES[r]));
     }
-    for (const char* mode : DISPLAY_MODES) ui_->displayModeCombo->addItem(QString::fromUtf8(mode));
+    for (const char* mode : DISPLAY_MODES) ui_->displayModeCombo->addItem(ui::shown_text(mode));
 }
 
 void MeasurePanel::connect_controls() {
@@ -163,9 +176,10 @@ int MeasurePanel::UpdateMeasurePanel() {
     show_envelope_reports();
     u.comparatorSwitch->setChecked(rec::compare.state != 0);
     u.envelopeSwitch->setChecked(rec::env.state != 0);
-    light(u.loadIndicator, m.load == 1, QStringLiteral("Induktiv"), QStringLiteral("Induktiv"));
-    light(u.voltageLimitIndicator, m.voltage_limit == 1, QStringLiteral("20 mV Begrenzung"),
-          QStringLiteral("20 mV Begrenzung"));
+    const QString inductive = ui::shown_text(UI_TEXT("ohm7416", "Induktiv"));
+    const QString limited = ui::shown_text(UI_TEXT("ohm7416", "20 mV Begrenzung"));
+    light(u.loadIndicator, m.load == 1, inductive, inductive);
+    light(u.voltageLimitIndicator, m.voltage_limit == 1, limited, limited);
     show_range_controls();
 
     u.limitText1->setText(text_of(rec::compare.limit_text_1));
@@ -187,7 +201,7 @@ int MeasurePanel::UpdateMeasurePanel() {
     ui::show_real(u.refTempSpin, rec::tempconf.reference_temp);
     u.tempCompSwitch->setChecked(rec::tempconf.state != 0);
     int sensor = rec::tempconf.sensor;
-    u.sensorDisplay->setText(sensor >= 0 && sensor < 4 ? QString::fromUtf8(SENSOR_NAMES[sensor])
+    u.sensorDisplay->setText(sensor >= 0 && sensor < 4 ? ui::shown_text(SENSOR_NAMES[sensor])
                                                        : QString::number(sensor));
     u.printerSwitch->setChecked(rec::print.state != 0);
     u.storeSwitch->setChecked(exporting::measure_store_mode == 1);
@@ -252,7 +266,8 @@ void MeasurePanel::show_temperature_group() {
         w->setVisible(on);
     // The operator's manual temperature and the measured one have a control each, so a
     // measured temperature never lands in the manual one.
-    u.tempLabel->setText(manual ? QStringLiteral("Man.Temp.") : QStringLiteral("Mess.Temp."));
+    u.tempLabel->setText(ui::shown_text(manual ? UI_TEXT("ohm7416", "Man.Temp.")
+                                               : UI_TEXT("ohm7416", "Mess.Temp.")));
     u.tempLabel->setBuddy(manual ? static_cast<QWidget*>(u.manualTempSpin)
                                  : static_cast<QWidget*>(u.measuredTempDisplay));
     u.manualTempSpin->setVisible(on && manual);
@@ -295,7 +310,7 @@ void MeasurePanel::set_block_entry(int block) {
 // --- what the measurement cycle shows ---------------------------------------------------
 
 void MeasurePanel::show_value(const std::string& text) {
-    ui_->valueDisplay->setText(QString::fromStdString(text));
+    ui_->valueDisplay->setText(ui::shown_text(text));
 }
 
 void MeasurePanel::show_temperature(double celsius) {
@@ -307,7 +322,7 @@ void MeasurePanel::set_start_switch(bool on) {
 }
 
 void MeasurePanel::set_lamp(bool lit) {
-    light(ui_->lampLabel, lit, QStringLiteral("Messung"), QString());
+    light(ui_->lampLabel, lit, ui::shown_text(UI_TEXT("ohm7416", "Messung")), QString());
 }
 
 void MeasurePanel::start_temperature_timer() {
