@@ -11,7 +11,6 @@
 #include <cstdio>
 
 #include "app/main_window.h"
-#include "sim/clock.h"
 #include "sim/instrument.h"
 #include "tests/ctl/ctl_fixture.h"
 #include "tests/ui/modal_helpers.h"
@@ -22,10 +21,6 @@ namespace ctl_test {
 namespace {
 
 using namespace std::chrono;
-
-std::time_t pinned_now() {
-    return 1718000000;
-}
 
 // Twelve values in block 3, stored on 15.03.2024.
 void stored_values(Bench& bench) {
@@ -53,18 +48,8 @@ struct Written {
     std::size_t messages = 0;
 };
 
-class Language : public CtlTest {
+class Language : public SteadyCtlTest {
   protected:
-    void SetUp() override {
-        CtlTest::SetUp();
-        instrument_options.clock = std::make_shared<tarvolux::sim::InstantClock>();
-        set_time_source(pinned_now);
-    }
-    void TearDown() override {
-        set_time_source(nullptr);
-        CtlTest::TearDown();
-    }
-
     Written run(ui::Language language) {
         ui::TranslationCatalogue catalogue;
         EXPECT_TRUE(catalogue.load(language, ui::translations_directory()));
