@@ -15,11 +15,9 @@
 
 namespace {
 
-// The arguments without --language, which is read on its own.
-std::vector<std::string> arguments(int argc, char** argv, std::string& error) {
+std::vector<std::string> arguments(int argc, char** argv) {
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
-    ui::take_language_option(args, error);
     return args;
 }
 
@@ -29,8 +27,7 @@ int main(int argc, char** argv) {
     // The language and the options are read before Qt is started: --help and a mistyped
     // option must answer on a terminal without a display, where Qt would abort while
     // starting; they answer in the language chosen.
-    std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+    std::vector<std::string> args = arguments(argc, argv);
     std::string error;
     std::optional<ui::Language> language_option = ui::take_language_option(args, error);
     ui::Language language = ui::choose_language(language_option, ui::stored_language());
@@ -60,7 +57,9 @@ int main(int argc, char** argv) {
     // Qt removes the options meant for itself (-platform, -style, ...); read the rest
     // again so they do not count as the demonstration argument.
     command_line = {};
-    app::parse_command_line(arguments(argc, argv, error), command_line, error);
+    args = arguments(argc, argv);
+    ui::take_language_option(args, error);
+    app::parse_command_line(args, command_line, error);
     // Numbers in instrument commands and files always use the decimal point.
     std::setlocale(LC_NUMERIC, "C");
     // The panels and Qt's own dialogs (file selection, printing) speak the language

@@ -35,8 +35,10 @@ const char* zk7416_status_text(int32_t status) {
         case 316: return QT_TRANSLATE_NOOP("ohm7416", "Mess I-Over");
         case 317: return QT_TRANSLATE_NOOP("ohm7416", "Mess U-Over");
         case 330: return QT_TRANSLATE_NOOP("ohm7416", "Gerät hat die Komparatorgrenzen nicht angenommen");
-        case platform::kRs232PortNotOpen: return "Argument außerhalb des zulässigen Bereichs "
-                                                 "oder serielle Schnittstelle nicht offen";
+        case platform::kRs232PortNotOpen:
+            return QT_TRANSLATE_NOOP("ohm7416",
+                                     "Argument außerhalb des zulässigen Bereichs "
+                                     "oder serielle Schnittstelle nicht offen");
         case platform::kRs232InvalidPort: return QT_TRANSLATE_NOOP("ohm7416", "ungültige Nummer der seriellen Schnittstelle");
         case platform::kRs232IoError: return QT_TRANSLATE_NOOP("ohm7416", "Ein-/Ausgabefehler der seriellen Schnittstelle");
         case platform::kRs232CannotOpenPort: return QT_TRANSLATE_NOOP("ohm7416", "serielle Schnittstelle nicht zu öffnen");
