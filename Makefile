@@ -3,7 +3,8 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build test demo package clean fuzz sanitize bench-transport
+.PHONY: all deps configure build test demo package clean fuzz sanitize bench-transport \
+        translations-update
 
 all: build
 
@@ -21,6 +22,11 @@ test: build
 
 demo: build
 	@scripts/demo $(BUILD)
+
+# Collects the texts of the code and the panels anew into translations/ohm7416_en.ts
+# (lupdate); new texts appear there unfinished until they get their English translation.
+translations-update: configure
+	@cmake --build $(BUILD) --target translations_update
 
 # Packaging, not set-up: the Debian package ohm7416_<version>_<arch>.deb in $(BUILD).
 package: build

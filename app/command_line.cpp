@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "ui/translatable.h"
+
 namespace app {
 
 int messedemo_requested(const std::vector<std::string>& positional) {
@@ -29,7 +31,7 @@ bool parse_command_line(const std::vector<std::string>& args, CommandLine& out,
         } else if (a == "--home" || a.rfind("--home=", 0) == 0) {
             if (a == "--home") {
                 if (i + 1 >= args.size()) {
-                    error = "Option --home: Verzeichnis fehlt";
+                    error = UI_TEXT("ohm7416", "Option --home: Verzeichnis fehlt");
                     return false;
                 }
                 out.home = args[++i];
@@ -37,11 +39,11 @@ bool parse_command_line(const std::vector<std::string>& args, CommandLine& out,
                 out.home = a.substr(7);
             }
             if (out.home.empty()) {
-                error = "Option --home: Verzeichnis fehlt";
+                error = UI_TEXT("ohm7416", "Option --home: Verzeichnis fehlt");
                 return false;
             }
         } else {
-            error = "Unbekannte Option " + a;
+            error = ui::compose(UI_TEXT("ohm7416", "Unbekannte Option %1"), a);
             return false;
         }
     }
@@ -50,15 +52,20 @@ bool parse_command_line(const std::vector<std::string>& args, CommandLine& out,
 }
 
 const char* command_line_usage() {
-    return "Aufruf: ohm7416 [--simulate[=rs232|gpib]] [--line-pacing] [--home VERZEICHNIS] "
-           "[messedemo]\n"
-           "\n"
-           "  --simulate[=rs232|gpib]  mit dem eingebauten simulierten Gerät arbeiten\n"
-           "  --line-pacing            das simulierte RS232-Gerät antwortet so langsam wie\n"
-           "                           eine echte Leitung mit der eingestellten Baudrate\n"
-           "  --home VERZEICHNIS       Projektverzeichnis (Com.stp, Config, EXPORT, format.for)\n"
-           "  messedemo                Demonstrationsschalter im Messpanel zeigen\n"
-           "  --help                   diese Hilfe\n";
+    return UI_TEXT(
+        "ohm7416",
+        "Aufruf: ohm7416 [--simulate[=rs232|gpib]] [--line-pacing] [--home VERZEICHNIS] "
+        "[--language en|de] [messedemo]\n"
+        "\n"
+        "  --simulate[=rs232|gpib]  mit dem eingebauten simulierten Gerät arbeiten\n"
+        "  --line-pacing            das simulierte RS232-Gerät antwortet so langsam wie\n"
+        "                           eine echte Leitung mit der eingestellten Baudrate\n"
+        "  --home VERZEICHNIS       Projektverzeichnis (Com.stp, Config, EXPORT, format.for)\n"
+        "  --language en|de         Sprache der Bedienoberfläche (Vorgabe: $OHM7416_LANGUAGE,\n"
+        "                           sonst die unter Info > Sprache / Language gewählte,\n"
+        "                           sonst de)\n"
+        "  messedemo                Demonstrationsschalter im Messpanel zeigen\n"
+        "  --help                   diese Hilfe\n");
 }
 
 }  // namespace app

@@ -1,5 +1,6 @@
 // The program's command line:
 //   ohm7416 [--simulate[=rs232|gpib]] [--line-pacing] [--home DIR] [ARG]
+// (--language en|de is taken out before, see ui/qt/language.h.)
 // Options start with "--"; of the positional arguments, exactly one whose first five
 // characters are "messe" (any case) switches the measure panel's demonstration on.
 #pragma once

@@ -18,6 +18,7 @@
 #include "ui/qt/operator_actions.h"
 #include "ui/qt/accessible_names.h"
 #include "ui/qt/panel_setup.h"
+#include "ui/qt/translation.h"
 #include "ui/ui.h"
 #include "ui_gpib_setup.h"
 #include "ui_serial_setup.h"
@@ -89,9 +90,11 @@ class SerialSetupForm {
         form_.deviceCombo->setCurrentText(device);
         form_.deviceCombo->setEnabled(!fixed);
         form_.mappingLabel->setText(
-            fixed ? QStringLiteral("COM%1 ist durch ZK7416_COM%1 festgelegt.").arg(p)
-                  : QStringLiteral("COM%1 wird über die oben gewählte Gerätedatei angesprochen.")
-                        .arg(p));
+            ui::shown_text(fixed ? UI_TEXT("ohm7416", "COM%1 ist durch ZK7416_COM%1 festgelegt.")
+                                 : UI_TEXT("ohm7416",
+                                           "COM%1 wird über die oben gewählte "
+                                           "Gerätedatei angesprochen."))
+                .arg(p));
     }
 
     Ui::SerialSetupDialog form_;
@@ -125,9 +128,10 @@ void create_export_directory() {
 
 int setup() {
     ui::ThreeButtonPopup popup;
-    popup.title = "Schnittstellen Einstellungen";
-    popup.text = "Bitte wählen Sie die Schnittstelle aus";
-    popup.buttons = {"Seriell (RS232)", "GPIB    (488.2)", "Abbrechen"};
+    popup.title = UI_TEXT("ohm7416", "Schnittstellen Einstellungen");
+    popup.text = UI_TEXT("ohm7416", "Bitte wählen Sie die Schnittstelle aus");
+    popup.buttons = {UI_TEXT("ohm7416", "Seriell (RS232)"), UI_TEXT("ohm7416", "GPIB    (488.2)"),
+                     UI_TEXT("ohm7416", "Abbrechen")};
     popup.focus = 1;
     popup.enter_button = 0;
     popup.escape_button = 3;
@@ -159,7 +163,7 @@ int serial_setup() {
         rec::com.interface = 1;
         char idn[500] = {};
         if (settings::open_interface(idn) != 0) {
-            ui::message_box("Fehler-Meldung :", settings::NO_CONNECTION_TEXT);
+            ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"), settings::NO_CONNECTION_TEXT);
             dialog.reject();
             return;
         }
@@ -190,7 +194,7 @@ int gpib_setup() {
         rec::com.interface = 0;
         char idn[500] = {};
         if (settings::open_interface(idn) != 0) {
-            ui::message_box("Fehler-Meldung :", settings::NO_CONNECTION_TEXT);
+            ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"), settings::NO_CONNECTION_TEXT);
             dialog.reject();
             return;
         }

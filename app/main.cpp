@@ -1,16 +1,17 @@
 // ohm7416: control and data acquisition for the Tarvolux Typ 7416.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 #include <clocale>
 #include <cstdio>
 
 #include "app/command_line.h"
+#include "app/language_menu.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "export/project_directory.h"
+#include "ui/qt/language.h"
 #include "ui/qt/qt_backend.h"
+#include "ui/translatable.h"
 
 namespace {
 
@@ -23,16 +24,31 @@ std::vector<std::string> arguments(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The options are read before Qt is started: --help and a mistyped option must
-    // answer on a terminal without a display, where Qt would abort while starting.
-    app::CommandLine command_line;
+    // The language and the options are read before Qt is started: --help and a mistyped
+    // option must answer on a terminal without a display, where Qt would abort while
+    // starting; they answer in the language chosen.
+    std::vector<std::string> args = arguments(argc, argv);
     std::string error;
-    if (!app::parse_command_line(arguments(argc, argv), command_line, error)) {
-        std::fprintf(stderr, "%s\n\n%s", error.c_str(), app::command_line_usage());
+    std::optional<ui::Language> language_option = ui::take_language_option(args, error);
+    ui::Language language = ui::choose_language(language_option, ui::stored_language());
+    ui::TranslationCatalogue catalogue;
+    if (!catalogue.load(language, ui::translations_directory())) {
+        std::fprintf(stderr, "ohm7416: %s\n",
+                     ui::compose(UI_TEXT("ohm7416",
+                                         "Die Übersetzung fehlt in %1; das Programm "
+                                         "spricht Deutsch."),
+                                 ui::translations_directory())
+                         .c_str());
+        language = ui::Language::German;
+    }
+    app::CommandLine command_line;
+    if (!error.empty() || !app::parse_command_line(args, command_line, error)) {
+        std::fprintf(stderr, "%s\n\n%s", ui::shown(error).c_str(),
+                     ui::shown(app::command_line_usage()).c_str());
         return 2;
     }
     if (command_line.help) {
-        std::fputs(app::command_line_usage(), stdout);
+        std::fputs(ui::shown(app::command_line_usage()).c_str(), stdout);
         return 0;
     }
 
@@ -41,15 +57,15 @@ int main(int argc, char** argv) {
     // Qt removes the options meant for itself (-platform, -style, ...); read the rest
     // again so they do not count as the demonstration argument.
     command_line = {};
-    app::parse_command_line(arguments(argc, argv), command_line, error);
+    args = arguments(argc, argv);
+    ui::take_language_option(args, error);
+    app::parse_command_line(args, command_line, error);
     // Numbers in instrument commands and files always use the decimal point.
     std::setlocale(LC_NUMERIC, "C");
-    // The program speaks German, so do Qt's own dialogs (file selection, printing),
-    // whatever the desktop's language.
-    QTranslator qt_german;
-    if (qt_german.load(QLocale(QLocale::German, QLocale::Germany), "qtbase", "_",
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qt_german);
+    // The panels and Qt's own dialogs (file selection, printing) speak the language
+    // chosen, whatever the desktop's.
+    QTranslator qt_own;
+    app::install_translations(language, catalogue, qt_own);
 
     ui::QtBackend backend;
     ui::set_backend(&backend);
@@ -62,6 +78,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     backend.set_parent_window(program.window());
+    app::add_language_menu(*program.window(), language);
     int result = QApplication::exec();
     program.shutdown();
     ui::set_backend(nullptr);

@@ -25,6 +25,8 @@
 #include "ui/callback_scope.h"
 #include "ui/glob.h"
 #include "ui/panel_hooks.h"
+#include "ui/qt/translation.h"
+#include "ui/translatable.h"
 #include "ui_main_window.h"
 
 namespace app {
@@ -108,7 +110,8 @@ void MainWindow::build_dispatch_table() {
     for (const auto& row : rows_) {
         row.action->setEnabled(static_cast<bool>(row.run));
         if (!row.run)
-            row.action->setToolTip(QStringLiteral("In dieser Version noch nicht verfügbar"));
+            row.action->setToolTip(
+                ui::shown_text(UI_TEXT("ohm7416", "In dieser Version noch nicht verfügbar")));
     }
     // The start switch is the measure panel's; its key works while the panel is open.
     u.actionStartStop->setEnabled(false);
@@ -152,16 +155,18 @@ void MainWindow::set_interface_check_marks(int interface) {
 
 void MainWindow::show_connection(bool connected) {
     if (!connected) {
-        ui_->connectionLabel->setText(QStringLiteral("Keine Verbindung zum Tarvolux Typ 7416"));
+        ui_->connectionLabel->setText(
+            ui::shown_text(UI_TEXT("ohm7416", "Keine Verbindung zum Tarvolux Typ 7416")));
         ui_->deviceLabel->clear();
         return;
     }
-    QString how = rec::com.interface == 0
-                      ? QStringLiteral("GPIB, Adresse %1").arg(rec::com.gpib_address)
-                      : QStringLiteral("RS232, COM%1, %2 Baud")
-                            .arg(rec::com.com_port)
-                            .arg(rec::com.baud_rate);
-    ui_->connectionLabel->setText(QStringLiteral("Verbunden über %1").arg(how));
+    QString how =
+        rec::com.interface == 0
+            ? ui::shown_text(UI_TEXT("ohm7416", "GPIB, Adresse %1")).arg(rec::com.gpib_address)
+            : QStringLiteral("RS232, COM%1, %2 Baud")
+                  .arg(rec::com.com_port)
+                  .arg(rec::com.baud_rate);
+    ui_->connectionLabel->setText(ui::shown_text(UI_TEXT("ohm7416", "Verbunden über %1")).arg(how));
     const rec::Device& d = rec::device;
     ui_->deviceLabel->setText(QStringLiteral("%1 %2\n%3   Firmware %4")
                                   .arg(record_text(d.ident_1), record_text(d.ident_2),
@@ -180,7 +185,8 @@ void MainWindow::open_measure_panel() {
 }
 
 bool MainWindow::confirm_quit() {
-    return LG_ConfirmPopup("Frage :", "Wollen Sie das Programm beenden") == 1;
+    return LG_ConfirmPopup(UI_TEXT("ohm7416", "Frage :"),
+                           UI_TEXT("ohm7416", "Wollen Sie das Programm beenden")) == 1;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -21,7 +21,9 @@ void after_interface_change() {
 
 void load_configuration_and_offer_transfer() {
     if (settings::load_configuration_from_hard_disc() != 1) return;
-    if (LG_ConfirmPopup("Frage :", "Wollen Sie die Konfiguration in das Gerät übertragen?") == 1)
+    if (LG_ConfirmPopup(
+            UI_TEXT("ohm7416", "Frage :"),
+            UI_TEXT("ohm7416", "Wollen Sie die Konfiguration in das Gerät übertragen?")) == 1)
         settings::download_current_state();
     // The measure panel, when open, shows the loaded records either way.
     if (ui::meas_panel_loaded) {

@@ -45,14 +45,14 @@ bool Program::start(const CommandLine& command_line, const std::string& executab
     files::curr_dir = exporting::choose_project_directory(command_line.home, executable_dir,
                                                           user_data_dir, error);
     if (files::curr_dir.empty()) {
-        ui::message_box("Fehler-Meldung :", error);
+        ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"), error);
         return false;
     }
     serial_port_map() = instrument::load_serial_port_map(files::curr_dir);
     instrument::apply_serial_port_map(serial_port_map());
     simulation_->set_line_pacing(command_line.line_pacing);
     if (!simulation_->start(command_line.simulate, error)) {
-        ui::message_box("Fehler-Meldung :", error);
+        ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"), error);
         return false;
     }
 
@@ -80,7 +80,7 @@ bool Program::start(const CommandLine& command_line, const std::string& executab
 void Program::connect_and_prepare() {
     if (settings::connect_and_identify() != 0) {
         window_->show_connection(false);
-        ui::message_box("Fehler-Meldung :", settings::NO_CONNECTION_TEXT);
+        ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"), settings::NO_CONNECTION_TEXT);
         return;
     }
     window_->set_interface_check_marks(rec::com.interface);

@@ -3,6 +3,7 @@
 #include "ctl/subcommand.h"
 #include "settings/settings_file_ops.h"
 #include "ui/console_backend.h"
+#include "ui/translatable.h"
 
 namespace ctl {
 namespace {
@@ -17,10 +18,11 @@ int run_backup(Invocation& invocation) {
 
 extern const Subcommand BACKUP_COMMAND{
     "backup",
-    "DATEI",
+    UI_TEXT("ohm7416", "DATEI"),
     1,
-    "alle gespeicherten Geräteeinstellungen (Speicher 0-31) in eine Backup-Datei (.bak) "
-    "sichern",
+    UI_TEXT("ohm7416",
+            "alle gespeicherten Geräteeinstellungen (Speicher 0-31) in eine Backup-Datei (.bak) "
+            "sichern"),
     {},
     run_backup};
 

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "ui/translatable.h"
+
 namespace ctl {
 namespace {
 
@@ -71,7 +73,7 @@ struct Parser {
         } else if (i + 1 < args.size()) {
             value = args[++i];
         } else {
-            return fail("Option " + name + ": Wert fehlt");
+            return fail(ui::compose(UI_TEXT("ohm7416", "Option %1: Wert fehlt"), name));
         }
         inline_value.reset();
         return true;
@@ -82,7 +84,9 @@ struct Parser {
         std::string text;
         if (!take_value(name, inline_value, text)) return false;
         int number = 0;
-        if (!to_int(text, number)) return fail("Option " + name + ": Zahl erwartet statt " + text);
+        if (!to_int(text, number))
+            return fail(
+                ui::compose(UI_TEXT("ohm7416", "Option %1: Zahl erwartet statt %2"), name, text));
         target = number;
         return true;
     }
@@ -109,10 +113,12 @@ struct Parser {
             else if (kind == "gpib")
                 g.simulate = Simulation::Gpib;
             else
-                return fail("Option --simulate: rs232 oder gpib erwartet statt " + kind);
+                return fail(ui::compose(
+                    UI_TEXT("ohm7416", "Option --simulate: rs232 oder gpib erwartet statt %1"),
+                    kind));
         } else if (name == "--home") {
             if (!take_value(name, inline_value, g.home)) return false;
-            if (g.home.empty()) return fail("Option --home: Verzeichnis fehlt");
+            if (g.home.empty()) return fail(UI_TEXT("ohm7416", "Option --home: Verzeichnis fehlt"));
         } else {
             handled = false;
         }
@@ -129,17 +135,20 @@ struct Parser {
                 if (!global_option(name, inline_value, handled)) return false;
                 if (!handled) {
                     const CommandOption* option = find_option(out.subcommand, name);
-                    if (!option) return fail("Unbekannte Option " + name);
+                    if (!option)
+                        return fail(ui::compose(UI_TEXT("ohm7416", "Unbekannte Option %1"), name));
                     std::string value;
                     if (!option->value_name.empty() && !take_value(name, inline_value, value))
                         return false;
                     out.values[name] = value;
                 }
-                if (inline_value) return fail("Option " + name + " hat keinen Wert");
+                if (inline_value)
+                    return fail(ui::compose(UI_TEXT("ohm7416", "Option %1 hat keinen Wert"), name));
             } else if (!out.subcommand) {
                 std::size_t length = 0;
                 out.subcommand = match_command(args, i, length);
-                if (!out.subcommand) return fail("Unbekannter Befehl " + arg);
+                if (!out.subcommand)
+                    return fail(ui::compose(UI_TEXT("ohm7416", "Unbekannter Befehl %1"), arg));
                 i += length - 1;
             } else {
                 out.arguments.push_back(arg);
@@ -152,26 +161,22 @@ struct Parser {
         const GlobalOptions& g = out.global;
         int interfaces =
             (g.port ? 1 : 0) + (g.gpib_address ? 1 : 0) + (g.simulate != Simulation::None ? 1 : 0);
-        if (interfaces > 1) return fail("--port, --gpib und --simulate schließen einander aus");
+        if (interfaces > 1)
+            return fail(UI_TEXT("ohm7416", "--port, --gpib und --simulate schließen einander aus"));
         if (g.help) return true;
-        if (!out.subcommand) return fail("Kein Befehl angegeben");
+        if (!out.subcommand) return fail(UI_TEXT("ohm7416", "Kein Befehl angegeben"));
         if (out.arguments.size() != out.subcommand->argument_count)
-            return fail("Befehl " + out.subcommand->name + ": " +
-                        (out.arguments.size() < out.subcommand->argument_count
-                             ? "Argument fehlt (" + out.subcommand->arguments + ")"
-                             : "zu viele Argumente"));
+            return fail(ui::compose(
+                UI_TEXT("ohm7416", "Befehl %1: %2"), out.subcommand->name,
+                ui::translatable(out.arguments.size() < out.subcommand->argument_count
+                                     ? ui::compose(UI_TEXT("ohm7416", "Argument fehlt (%1)"),
+                                                   ui::translatable(out.subcommand->arguments))
+                                     : std::string(UI_TEXT("ohm7416", "zu viele Argumente")))));
         if (out.subcommand->check && !out.subcommand->check(out.arguments, out.values, error))
             return false;
         return true;
     }
 };
-
-// Characters, not bytes: the help is German.
-std::size_t width(const std::string& text) {
-    std::size_t count = 0;
-    for (unsigned char c : text) count += (c & 0xC0) != 0x80;
-    return count;
-}
 
 // `head` at `indent`, then `help` from column HELP_COLUMN on, wrapped at LINE_WIDTH.
 void help_entry(std::ostringstream& text, std::size_t indent, const std::string& head,
@@ -227,12 +232,19 @@ void paragraph(std::ostringstream& out, const std::string& text) {
 void list_options(std::ostringstream& text, const std::vector<CommandOption>& options,
                   std::size_t indent) {
     for (const CommandOption& option : options)
-        help_entry(text, indent,
-                   option.name + (option.value_name.empty() ? "" : " " + option.value_name),
-                   option.help);
+        help_entry(
+            text, indent,
+            option.name + (option.value_name.empty() ? "" : " " + ui::shown(option.value_name)),
+            ui::shown(option.help));
 }
 
 }  // namespace
+
+std::size_t width(const std::string& text) {
+    std::size_t count = 0;
+    for (unsigned char c : text) count += (c & 0xC0) != 0x80;
+    return count;
+}
 
 bool to_count(const std::string& text, long low, long high, long& out) {
     char* end = nullptr;
@@ -250,28 +262,33 @@ bool parse_command_line(const std::vector<std::string>& args, CommandLine& out,
 
 std::string usage() {
     std::ostringstream text;
-    text << "Aufruf: ohm7416ctl [Schnittstelle] [--home VERZEICHNIS] BEFEHL [ARGUMENTE] "
-            "[OPTIONEN]\n"
-            "\n"
-            "Das Programm ohm7416 ohne Fenster: dieselben Abläufe, dieselben Dateien, keine\n"
-            "Rückfragen. Meldungen auf der Standardfehlerausgabe, Rückgabewert 0 bei Erfolg,\n"
-            "1 bei einem Fehler, 2 bei einem falschen Aufruf.\n"
-            "\n"
-            "Schnittstelle (Vorgabe: die im Programm eingestellte, aus Com.stp):\n"
-            "  --port N                    RS-232 an COM N (1-4), Gerätedatei wie im Programm\n"
-            "  --baud B                    Baudrate (1200-38400; Vorgabe aus Com.stp, sonst 9600)\n"
-            "  --gpib ADR                  GPIB-Adresse (0-30)\n"
-            "  --simulate[=rs232|gpib]     das eingebaute simulierte Gerät (Vorgabe rs232)\n"
-            "  --home VERZEICHNIS          Projektverzeichnis (Vorgabe wie im Programm:\n"
-            "                              $OHM7416_HOME, sonst der Programmordner, wenn\n"
-            "                              beschreibbar, sonst ~/.local/share/ohm7416)\n"
-            "  --help                      diese Hilfe (BEFEHL --help: die des Befehls)\n"
-            "\n"
-            "Befehle:\n";
+    text << ui::shown(UI_TEXT(
+        "ohm7416",
+        "Aufruf: ohm7416ctl [Schnittstelle] [--home VERZEICHNIS] BEFEHL [ARGUMENTE] "
+        "[OPTIONEN]\n"
+        "\n"
+        "Das Programm ohm7416 ohne Fenster: dieselben Abläufe, dieselben Dateien, keine\n"
+        "Rückfragen. Meldungen auf der Standardfehlerausgabe, Rückgabewert 0 bei Erfolg,\n"
+        "1 bei einem Fehler, 2 bei einem falschen Aufruf.\n"
+        "\n"
+        "Schnittstelle (Vorgabe: die im Programm eingestellte, aus Com.stp):\n"
+        "  --port N                    RS-232 an COM N (1-4), Gerätedatei wie im Programm\n"
+        "  --baud B                    Baudrate (1200-38400; Vorgabe aus Com.stp, sonst 9600)\n"
+        "  --gpib ADR                  GPIB-Adresse (0-30)\n"
+        "  --simulate[=rs232|gpib]     das eingebaute simulierte Gerät (Vorgabe rs232)\n"
+        "  --home VERZEICHNIS          Projektverzeichnis (Vorgabe wie im Programm:\n"
+        "                              $OHM7416_HOME, sonst der Programmordner, wenn\n"
+        "                              beschreibbar, sonst ~/.local/share/ohm7416)\n"
+        "  --language en|de            Sprache der Hilfe und der Meldungen (Vorgabe:\n"
+        "                              $OHM7416_LANGUAGE, sonst de)\n"
+        "  --help                      diese Hilfe (BEFEHL --help: die des Befehls)\n"
+        "\n"
+        "Befehle:\n"));
     for (const Subcommand* command : subcommands()) {
-        help_entry(text, 2,
-                   command->name + (command->arguments.empty() ? "" : " " + command->arguments),
-                   command->summary);
+        help_entry(
+            text, 2,
+            command->name + (command->arguments.empty() ? "" : " " + ui::shown(command->arguments)),
+            ui::shown(command->summary));
         list_options(text, command->options, 6);
     }
     return text.str();
@@ -279,15 +296,20 @@ std::string usage() {
 
 std::string usage(const Subcommand& command) {
     std::ostringstream text;
-    text << "Aufruf: ohm7416ctl [Schnittstelle] [--home VERZEICHNIS] " << command.name
-         << (command.arguments.empty() ? "" : " " + command.arguments)
-         << (command.options.empty() ? "" : " [OPTIONEN]") << "\n\n";
-    paragraph(text, command.summary);
+    text << ui::shown(UI_TEXT("ohm7416", "Aufruf: ohm7416ctl [Schnittstelle] [--home VERZEICHNIS]"))
+         << ' ' << command.name
+         << (command.arguments.empty() ? "" : " " + ui::shown(command.arguments))
+         << (command.options.empty() ? "" : " " + ui::shown(UI_TEXT("ohm7416", "[OPTIONEN]")))
+         << "\n\n";
+    paragraph(text, ui::shown(command.summary));
     if (!command.options.empty()) {
-        text << "\nOptionen:\n";
+        text << '\n' << ui::shown(UI_TEXT("ohm7416", "Optionen:")) << '\n';
         list_options(text, command.options, 2);
     }
-    text << "\nSchnittstelle und Projektverzeichnis: siehe ohm7416ctl --help\n";
+    text << '\n'
+         << ui::shown(
+                UI_TEXT("ohm7416", "Schnittstelle und Projektverzeichnis: siehe ohm7416ctl --help"))
+         << '\n';
     return text.str();
 }
 

@@ -38,6 +38,9 @@ bool parse_command_line(const std::vector<std::string>& args, CommandLine& out, 
 // A whole decimal number from `low` to `high` (nothing else in `text`) into `out`.
 bool to_count(const std::string& text, long low, long high, long& out);
 
+// Characters, not bytes: the help is German or English, in UTF-8.
+std::size_t width(const std::string& text);
+
 // The whole help, or that of one command.
 std::string usage();
 std::string usage(const Subcommand& command);

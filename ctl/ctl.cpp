@@ -4,6 +4,7 @@
 
 #include "ctl/command_line.h"
 #include "ui/console_backend.h"
+#include "ui/translatable.h"
 
 namespace ctl {
 namespace {
@@ -24,7 +25,11 @@ int run(const std::vector<std::string>& args, const Environment& environment) {
     CommandLine command_line;
     std::string error;
     if (!parse_command_line(args, command_line, error)) {
-        environment.err << "ohm7416ctl: " << error << " (Hilfe: ohm7416ctl --help)\n";
+        environment.err << "ohm7416ctl: "
+                        << ui::shown(
+                               ui::compose(UI_TEXT("ohm7416", "%1 (Hilfe: ohm7416ctl --help)"),
+                                           ui::translatable(error)))
+                        << '\n';
         return USAGE_ERROR;
     }
     if (command_line.global.help) {
@@ -49,8 +54,10 @@ int run(const std::vector<std::string>& args, const Environment& environment) {
     // goes on after it (as after a start-up wait that did not end idle).
     if (result == 0 && backend.errors_shown() == 0) return 0;
     if (backend.errors_shown() == 0)
-        environment.err << "ohm7416ctl: " << command_line.subcommand->name
-                        << " ist fehlgeschlagen.\n";
+        environment.err << ui::shown(
+                               ui::compose(UI_TEXT("ohm7416", "ohm7416ctl: %1 ist fehlgeschlagen."),
+                                           command_line.subcommand->name))
+                        << '\n';
     return 1;
 }
 

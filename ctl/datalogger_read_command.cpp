@@ -14,6 +14,7 @@
 #include "instrument/readout_buffers.h"
 #include "settings/records.h"
 #include "instrument/transfer_run.h"
+#include "ui/translatable.h"
 #include "ui/ui.h"
 
 namespace ctl {
@@ -31,7 +32,7 @@ extern "C" void on_interrupt(int) {
 class ConsoleReadoutProgress : public datalog::ReadoutProgress {
   public:
     explicit ConsoleReadoutProgress(int block)
-        : label_("Datalogger-Block " + std::to_string(block) + " auslesen") {
+        : label_(ui::compose(UI_TEXT("ohm7416", "Datalogger-Block %1 auslesen"), block)) {
         interrupted = 0;
         struct sigaction action {};
         action.sa_handler = on_interrupt;
@@ -72,8 +73,9 @@ bool check_datalogger_read(const std::vector<std::string>& arguments,
                            const std::map<std::string, std::string>& values, std::string& error) {
     long number = 0;
     if (!to_count(arguments[0], 0, rec::DATALOG_BLOCKS - 1, number)) {
-        error = "Befehl datalogger read: Blocknummer (0-" +
-                std::to_string(rec::DATALOG_BLOCKS - 1) + ") erwartet statt " + arguments[0];
+        error = ui::compose(
+            UI_TEXT("ohm7416", "Befehl datalogger read: Blocknummer (0-%1) erwartet statt %2"),
+            rec::DATALOG_BLOCKS - 1, arguments[0]);
         return false;
     }
     long range[2] = {NO_INDEX, NO_INDEX};
@@ -82,22 +84,23 @@ bool check_datalogger_read(const std::vector<std::string>& arguments,
         auto given = values.find(names[i]);
         if (given != values.end() &&
             !to_count(given->second, 1, settings::LARGEST_BLOCK_SIZE, range[i])) {
-            error = std::string("Option ") + names[i] + ": Wertnummer (1-" +
-                    std::to_string(settings::LARGEST_BLOCK_SIZE) + ") erwartet statt " +
-                    given->second;
+            error =
+                ui::compose(UI_TEXT("ohm7416", "Option %1: Wertnummer (1-%2) erwartet statt %3"),
+                            names[i], settings::LARGEST_BLOCK_SIZE, given->second);
             return false;
         }
     }
     if (range[0] != NO_INDEX && range[1] != NO_INDEX && range[1] < range[0]) {
-        error = "Auswahl nicht zulässig: --to " + std::to_string(range[1]) + " liegt vor --from " +
-                std::to_string(range[0]);
+        error =
+            ui::compose(UI_TEXT("ohm7416", "Auswahl nicht zulässig: --to %1 liegt vor --from %2"),
+                        range[1], range[0]);
         return false;
     }
     return check_export_options(values, error);
 }
 
 bool fail(const std::string& text) {
-    ui::message_box("Fehler-Meldung :", text);
+    ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"), text);
     return false;
 }
 
@@ -107,19 +110,21 @@ bool fail(const std::string& text) {
 bool choose_block(int block) {
     std::int32_t opened = settings::get_counts();
     if (instrument::is_transport_error(opened)) {
-        instrument::report_connection_lost("Füllstand des Datalogger-Blocks lesen", opened);
+        instrument::report_connection_lost(
+            UI_TEXT("ohm7416", "Füllstand des Datalogger-Blocks lesen"), opened);
         return false;
     }
     std::int32_t counted =
         block == rec::datalog.active_block ? opened : datalog::select_readout_block(block);
     if (instrument::is_transport_error(counted)) return false;
     if (counted != 0)
-        return fail("Das Gerät hat die Anzahl der Werte im Datalogger-Block " +
-                    std::to_string(block) + " nicht gemeldet (Fehler " + std::to_string(counted) +
-                    ").");
+        return fail(ui::compose(UI_TEXT("ohm7416",
+                                        "Das Gerät hat die Anzahl der Werte im "
+                                        "Datalogger-Block %1 nicht gemeldet (Fehler %2)."),
+                                block, counted));
     if (rec::datalog.value_count <= 0)
-        return fail("Im Datalogger-Block " + std::to_string(block) +
-                    " sind keine Werte gespeichert.");
+        return fail(ui::compose(
+            UI_TEXT("ohm7416", "Im Datalogger-Block %1 sind keine Werte gespeichert."), block));
     return true;
 }
 
@@ -131,10 +136,11 @@ bool choose_range(const Invocation& invocation, int block) {
     const long first = from != NO_INDEX ? from : 1;
     const long last = to != NO_INDEX ? to : stored;
     if (first > stored || last > stored)
-        return fail("Im Datalogger-Block " + std::to_string(block) + " sind nur " +
-                    std::to_string(stored) + " Werte gespeichert; die Werte " +
-                    std::to_string(first) + " bis " + std::to_string(last) +
-                    " können nicht ausgelesen werden.");
+        return fail(ui::compose(UI_TEXT("ohm7416",
+                                        "Im Datalogger-Block %1 sind nur %2 Werte "
+                                        "gespeichert; die Werte %3 bis %4 können nicht "
+                                        "ausgelesen werden."),
+                                block, stored, first, last));
     const bool read_all = from == NO_INDEX && to == NO_INDEX;
     return datalog::choose_readout_range(read_all, static_cast<std::int32_t>(first),
                                          static_cast<std::int32_t>(last));
@@ -184,25 +190,32 @@ int run_datalogger_read(Invocation& invocation) {
 
 extern const Subcommand DATALOGGER_READ_COMMAND{
     "datalogger read",
-    "BLOCK",
+    UI_TEXT("ohm7416", "BLOCK"),
     1,
-    "die gespeicherten Werte eines Datalogger-Blocks (0-31) auslesen wie mit \"Datalogger "
-    "auslesen\" und ausgeben wie dessen Liste: mit --statistics zuerst die vier "
-    "Statistik-Zeilen, dann eine Zeile je Wert, die Felder durch Tabulatoren getrennt "
-    "(Nummer, Wert, mit --with-date auch Datum und Uhrzeit). Der Block wird, wie im "
-    "Programm, der aktive Block des Geräts. Ein leerer Block ist ein Fehler. Endet das "
-    "Auslesen vorzeitig (Verbindung verloren, ungültige Antwort, Strg+C wie \"Abbrechen\"), "
-    "werden die bis dahin gelesenen Werte ausgegeben und exportiert, Rückgabewert 1",
+    UI_TEXT(
+        "ohm7416",
+        "die gespeicherten Werte eines Datalogger-Blocks (0-31) auslesen wie mit \"Datalogger "
+        "auslesen\" und ausgeben wie dessen Liste: mit --statistics zuerst die vier "
+        "Statistik-Zeilen, dann eine Zeile je Wert, die Felder durch Tabulatoren getrennt "
+        "(Nummer, Wert, mit --with-date auch Datum und Uhrzeit). Der Block wird, wie im "
+        "Programm, der aktive Block des Geräts. Ein leerer Block ist ein Fehler. Endet das "
+        "Auslesen vorzeitig (Verbindung verloren, ungültige Antwort, Strg+C wie \"Abbrechen\"), "
+        "werden die bis dahin gelesenen Werte ausgegeben und exportiert, Rückgabewert 1"),
     {{"--from", "N",
-      "erster auszulesender Wert (Vorgabe: 1; ohne --from und --to der ganze Block)"},
-     {"--to", "M", "letzter auszulesender Wert (Vorgabe: der letzte gespeicherte Wert)"},
-     {"--with-date", "", "die Werte mit Datum und Uhrzeit auslesen (Vorgabe: nur die Messwerte)"},
+      UI_TEXT("ohm7416",
+              "erster auszulesender Wert (Vorgabe: 1; ohne --from und --to der ganze Block)")},
+     {"--to", "M",
+      UI_TEXT("ohm7416", "letzter auszulesender Wert (Vorgabe: der letzte gespeicherte Wert)")},
+     {"--with-date", "",
+      UI_TEXT("ohm7416", "die Werte mit Datum und Uhrzeit auslesen (Vorgabe: nur die Messwerte)")},
      {"--statistics", "",
-      "auch die Statistik des Blocks auslesen: Minimum, Maximum, Mittelwert, "
-      "Std.Abweichung (Vorgabe: ohne Statistik)"},
-     {"--export", "DATEI",
-      "die gelesenen Werte auch in diese Exportdatei schreiben, wie mit \"Exportieren\"; "
-      "eine vorhandene Datei wird überschrieben (Vorgabe: keine Exportdatei)"},
+      UI_TEXT("ohm7416",
+              "auch die Statistik des Blocks auslesen: Minimum, Maximum, Mittelwert, "
+              "Std.Abweichung (Vorgabe: ohne Statistik)")},
+     {"--export", UI_TEXT("ohm7416", "DATEI"),
+      UI_TEXT("ohm7416",
+              "die gelesenen Werte auch in diese Exportdatei schreiben, wie mit \"Exportieren\"; "
+              "eine vorhandene Datei wird überschrieben (Vorgabe: keine Exportdatei)")},
      format_option(),
      comment_option()},
     run_datalogger_read,

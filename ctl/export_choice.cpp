@@ -6,6 +6,7 @@
 #include "text/latin1.h"
 #include "text/text_field.h"
 #include "ui/console_backend.h"
+#include "ui/translatable.h"
 #include "ui/ui.h"
 
 namespace ctl {
@@ -42,31 +43,36 @@ std::string listed_types() {
     std::string list;
     for (int i = 0; i <= exporting::export_type_last; ++i)
         list += (i ? ", " : "") + type_name(i) + " (" + type_file(i) + ")";
-    return list.empty() ? "keine" : list;
+    return list.empty() ? UI_TEXT("ohm7416", "keine") : list;
 }
 
 }  // namespace
 
 CommandOption format_option() {
-    return {"--format", "NAME",
+    return {
+        "--format", "NAME",
+        UI_TEXT(
+            "ohm7416",
             "Export Typ aus format.for/export.exp, mit seinem Namen (z. B. Tabellenkalkulation) "
-            "oder seiner Formatdatei (z. B. tabelle.for) (Vorgabe: der erste Typ der Liste)"};
+            "oder seiner Formatdatei (z. B. tabelle.for) (Vorgabe: der erste Typ der Liste)")};
 }
 
 CommandOption comment_option() {
     return {"--comment", "TEXT",
-            "Kommentar im Kopf der Exportdatei, höchstens 100 Zeichen (Vorgabe: leer)"};
+            UI_TEXT("ohm7416",
+                    "Kommentar im Kopf der Exportdatei, höchstens 100 Zeichen (Vorgabe: leer)")};
 }
 
 bool check_export_options(const std::map<std::string, std::string>& values, std::string& error) {
     for (const char* needs_file : {"--format", "--comment"}) {
         if (values.count(needs_file) && !values.count("--export")) {
-            error = std::string("Option ") + needs_file + " nur zusammen mit --export";
+            error =
+                ui::compose(UI_TEXT("ohm7416", "Option %1 nur zusammen mit --export"), needs_file);
             return false;
         }
     }
     if (values.count("--export") && values.at("--export").empty()) {
-        error = "Option --export: Dateiname fehlt";
+        error = UI_TEXT("ohm7416", "Option --export: Dateiname fehlt");
         return false;
     }
     return true;
@@ -76,9 +82,13 @@ bool choose_export_format(const std::string& name, std::string& format_file) {
     if (exporting::get_export_types() != 1) return false;
     int index = find_type(name);
     if (index < 0) {
-        ui::message_box("Fehler-Meldung :", (name.empty() ? std::string("Kein Export Typ")
-                                                          : "Unbekannter Export Typ : " + name) +
-                                                "\nExport Typen in export.exp: " + listed_types());
+        std::string unknown =
+            name.empty() ? std::string(UI_TEXT("ohm7416", "Kein Export Typ"))
+                         : ui::compose(UI_TEXT("ohm7416", "Unbekannter Export Typ : %1"), name);
+        // The list names the types as export.exp does; only "keine" is a text of ours.
+        ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"),
+                        ui::compose(UI_TEXT("ohm7416", "%1\nExport Typen in export.exp: %2"),
+                                    ui::translatable(unknown), ui::translatable(listed_types())));
         return false;
     }
     // The format is read now as well, so a type whose format file is missing sends

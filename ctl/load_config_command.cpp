@@ -7,6 +7,7 @@
 #include "settings/transfer.h"
 #include "settings/transfer_constants.h"
 #include "ui/console_backend.h"
+#include "ui/translatable.h"
 
 namespace ctl {
 namespace {
@@ -30,12 +31,13 @@ int run_load_config(Invocation& invocation) {
 
 extern const Subcommand LOAD_CONFIG_COMMAND{
     "load-config",
-    "DATEI",
+    UI_TEXT("ohm7416", "DATEI"),
     1,
-    "eine Konfigurationsdatei (.cfg) in das Gerät übertragen",
+    UI_TEXT("ohm7416", "eine Konfigurationsdatei (.cfg) in das Gerät übertragen"),
     {{"--datalogger", "",
-      "auch die Datalogger-Einstellungen und Messprogrammnamen übertragen; der Datenlogger "
-      "wird dabei gelöscht (Vorgabe: nicht übertragen, sie werden vom Gerät gelesen)"}},
+      UI_TEXT("ohm7416",
+              "auch die Datalogger-Einstellungen und Messprogrammnamen übertragen; der Datenlogger "
+              "wird dabei gelöscht (Vorgabe: nicht übertragen, sie werden vom Gerät gelesen)")}},
     run_load_config};
 
 }  // namespace ctl

@@ -13,6 +13,7 @@
 #include "settings/records.h"
 #include "instrument/transfer_run.h"
 #include "ui/console_backend.h"
+#include "ui/translatable.h"
 #include "ui/ui.h"
 
 namespace ctl {
@@ -31,21 +32,23 @@ bool check_measure(const std::vector<std::string>& arguments,
                    const std::map<std::string, std::string>& values, std::string& error) {
     long number = 0;
     if (!to_count(arguments[0], 1, MAX_VALUES, number)) {
-        error = "Befehl measure: Anzahl der Messwerte (1-" + std::to_string(MAX_VALUES) +
-                ") erwartet statt " + arguments[0];
+        error = ui::compose(
+            UI_TEXT("ohm7416", "Befehl measure: Anzahl der Messwerte (1-%1) erwartet statt %2"),
+            MAX_VALUES, arguments[0]);
         return false;
     }
     auto timeout = values.find("--timeout");
     if (timeout != values.end() && !to_count(timeout->second, 1, MAX_TIMEOUT_SECONDS, number)) {
-        error = "Option --timeout: Sekunden (1-" + std::to_string(MAX_TIMEOUT_SECONDS) +
-                ") erwartet statt " + timeout->second;
+        error =
+            ui::compose(UI_TEXT("ohm7416", "Option --timeout: Sekunden (1-%1) erwartet statt %2"),
+                        MAX_TIMEOUT_SECONDS, timeout->second);
         return false;
     }
     return check_export_options(values, error);
 }
 
 bool fail(const std::string& text) {
-    ui::message_box("Fehler-Meldung :", text);
+    ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"), text);
     return false;
 }
 
@@ -53,9 +56,9 @@ bool fail(const std::string& text) {
 // the type, named the file and entered the comment.
 bool start_export(Invocation& invocation, const std::string& format_file) {
     if (rec::measurement_configuration.display_mode != 0)
-        return fail(
-            "Die Messwerte können nicht gespeichert werden: Messwerte werden nur in der "
-            "Anzeige des Widerstands gespeichert.");
+        return fail(UI_TEXT("ohm7416",
+                            "Die Messwerte können nicht gespeichert werden: Messwerte werden nur "
+                            "in der Anzeige des Widerstands gespeichert."));
     exporting::measure_store_mode = 1;
     return export_as_chosen(invocation, format_file) == 1;
 }
@@ -78,8 +81,10 @@ class ExportScope {
         if (!active_ || !exporting::export_fhdl.is_open()) return true;
         std::string path = exporting::export_fhdl.path();
         if (exporting::close_measurement_export()) return true;
-        return fail("Fehler beim Schreiben der Datei : " + path +
-                    "\nDie letzten Messwerte fehlen möglicherweise.");
+        return fail(ui::compose(UI_TEXT("ohm7416",
+                                        "Fehler beim Schreiben der Datei : %1\nDie "
+                                        "letzten Messwerte fehlen möglicherweise."),
+                                path));
     }
 
   private:
@@ -117,8 +122,10 @@ class MeasureRun {
                 continue;
             }
             if (Clock::now() - last_value > timeout_) {
-                fail("Das Gerät hat " + std::to_string(timeout_.count()) +
-                     " s lang keinen Messwert geliefert. Die Messung wurde beendet.");
+                fail(ui::compose(UI_TEXT("ohm7416",
+                                         "Das Gerät hat %1 s lang keinen Messwert "
+                                         "geliefert. Die Messung wurde beendet."),
+                                 static_cast<long>(timeout_.count())));
                 return stop();
             }
             std::this_thread::sleep_for(TICK_INTERVAL);
@@ -144,16 +151,21 @@ class MeasureRun {
             stop();
             // The stop may have told the operator already.
             if (backend_.errors_shown() == errors_before)
-                instrument::report_connection_lost("Messwert lesen", reading.status);
+                instrument::report_connection_lost(UI_TEXT("ohm7416", "Messwert lesen"),
+                                                   reading.status);
             return false;
         }
         if (measure::measuring == 0) {
             if (backend_.errors_shown() == errors_before)
-                fail("Die Messung wurde wegen " + reading.text +
-                     " beendet (Messung mit induktiver Last).");
+                fail(ui::compose(UI_TEXT("ohm7416",
+                                         "Die Messung wurde wegen %1 beendet (Messung "
+                                         "mit induktiver Last)."),
+                                 ui::translatable(reading.text)));
             return false;
         }
-        ui::message_box("Meldung :", "Kein Messwert: " + reading.text);
+        ui::message_box(
+            UI_TEXT("ohm7416", "Meldung :"),
+            ui::compose(UI_TEXT("ohm7416", "Kein Messwert: %1"), ui::translatable(reading.text)));
         return true;
     }
 
@@ -195,18 +207,21 @@ extern const Subcommand MEASURE_COMMAND{
     "measure",
     "N",
     1,
-    "N Messwerte messen wie im Messfenster und ausgeben, einen je Zeile; bei Einzelmessung "
-    "(Dauermessung aus) wird nach jedem Wert neu gestartet, die Einstellungen des Geräts "
-    "bleiben, wie sie sind",
-    {{"--export", "DATEI",
-      "die Messwerte auch in diese Exportdatei schreiben, wie mit \"Messwerte speichern\"; "
-      "eine vorhandene Datei wird überschrieben; nur in der Anzeige des Widerstands "
-      "(Vorgabe: keine Exportdatei)"},
+    UI_TEXT("ohm7416",
+            "N Messwerte messen wie im Messfenster und ausgeben, einen je Zeile; bei Einzelmessung "
+            "(Dauermessung aus) wird nach jedem Wert neu gestartet, die Einstellungen des Geräts "
+            "bleiben, wie sie sind"),
+    {{"--export", UI_TEXT("ohm7416", "DATEI"),
+      UI_TEXT("ohm7416",
+              "die Messwerte auch in diese Exportdatei schreiben, wie mit \"Messwerte speichern\"; "
+              "eine vorhandene Datei wird überschrieben; nur in der Anzeige des Widerstands "
+              "(Vorgabe: keine Exportdatei)")},
      format_option(),
      comment_option(),
-     {"--timeout", "SEKUNDEN",
-      "Abbruch mit Fehler, wenn so lange kein Messwert kommt (Vorgabe: " +
-          std::to_string(DEFAULT_TIMEOUT_SECONDS) + ")"}},
+     {"--timeout", UI_TEXT("ohm7416", "SEKUNDEN"),
+      ui::compose(
+          UI_TEXT("ohm7416", "Abbruch mit Fehler, wenn so lange kein Messwert kommt (Vorgabe: %1)"),
+          DEFAULT_TIMEOUT_SECONDS)}},
     run_measure,
     check_measure};
 

@@ -7,6 +7,7 @@
 #include "settings/settings_files.h"
 #include "settings/transfer_constants.h"
 #include "ui/console_backend.h"
+#include "ui/translatable.h"
 
 namespace ctl {
 namespace {
@@ -29,12 +30,14 @@ int run_restore(Invocation& invocation) {
 
 extern const Subcommand RESTORE_COMMAND{
     "restore",
-    "DATEI",
+    UI_TEXT("ohm7416", "DATEI"),
     1,
-    "eine Backup-Datei (.bak) in die gespeicherten Geräteeinstellungen 0-31 übertragen",
+    UI_TEXT("ohm7416",
+            "eine Backup-Datei (.bak) in die gespeicherten Geräteeinstellungen 0-31 übertragen"),
     {{"--datalogger", "",
-      "auch die Datalogger-Einstellungen und Messprogrammnamen übertragen; der Datenlogger "
-      "wird dabei gelöscht (Vorgabe: nicht übertragen)"}},
+      UI_TEXT("ohm7416",
+              "auch die Datalogger-Einstellungen und Messprogrammnamen übertragen; der Datenlogger "
+              "wird dabei gelöscht (Vorgabe: nicht übertragen)")}},
     run_restore};
 
 }  // namespace ctl

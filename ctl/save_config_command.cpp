@@ -4,6 +4,7 @@
 #include "ctl/subcommand.h"
 #include "settings/settings_file_ops.h"
 #include "ui/console_backend.h"
+#include "ui/translatable.h"
 
 namespace ctl {
 namespace {
@@ -18,9 +19,10 @@ int run_save_config(Invocation& invocation) {
 
 extern const Subcommand SAVE_CONFIG_COMMAND{
     "save-config",
-    "DATEI",
+    UI_TEXT("ohm7416", "DATEI"),
     1,
-    "die Einstellungen des Geräts lesen und in eine Konfigurationsdatei (.cfg) speichern",
+    UI_TEXT("ohm7416",
+            "die Einstellungen des Geräts lesen und in eine Konfigurationsdatei (.cfg) speichern"),
     {},
     run_save_config};
 

@@ -9,6 +9,7 @@
 #include "settings/records.h"
 #include "instrument/serial_port_map.h"
 #include "tools/embedded_instrument.h"
+#include "ui/translatable.h"
 #include "ui/ui.h"
 
 namespace ctl {
@@ -19,7 +20,7 @@ bool usable_baud(int baud) {
 }
 
 bool fail(const std::string& text) {
-    ui::message_box("Fehler-Meldung :", text);
+    ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"), text);
     return false;
 }
 
@@ -63,10 +64,11 @@ bool Session::choose_interface() {
         rec::com.interface = 0;
         rec::com.gpib_address = *options_.gpib_address;
     } else if (!have_com_setup) {
-        return fail(
-            "Keine Schnittstelle eingestellt: " + files::join_path(files::curr_dir, "Com.stp") +
-            " fehlt.\nBitte die Schnittstelle im Programm einstellen oder --port, "
-            "--gpib oder --simulate angeben.");
+        return fail(ui::compose(UI_TEXT("ohm7416",
+                                        "Keine Schnittstelle eingestellt: %1 fehlt.\nBitte "
+                                        "die Schnittstelle im Programm einstellen oder "
+                                        "--port, --gpib oder --simulate angeben."),
+                                files::join_path(files::curr_dir, "Com.stp")));
     }
     if (options_.baud) rec::com.baud_rate = *options_.baud;
     return true;

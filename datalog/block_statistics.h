@@ -6,10 +6,12 @@
 #include <cstdint>
 #include <string>
 
+#include "ui/translatable.h"
+
 namespace datalog {
 
 // What the displays show for a block that holds no measured value.
-inline constexpr const char* NO_VALUES_TEXT = "Gelöscht";
+inline constexpr const char* NO_VALUES_TEXT = UI_TEXT("ohm7416", "Gelöscht");
 
 struct BlockStatistics {
     // Of the four queries; not 0 when one of them failed.

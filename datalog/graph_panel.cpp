@@ -8,6 +8,7 @@
 #include "instrument/readout_buffers.h"
 #include "ui/qt/operator_actions.h"
 #include "ui/qt/panel_setup.h"
+#include "ui/qt/translation.h"
 #include "ui/qt/widget_printing.h"
 #include "ui/ui.h"
 #include "ui_datalog_graph.h"
@@ -29,9 +30,10 @@ void plot_readout(ui::PlotWidget& plot) {
     // measured values has none to draw.
     const instrument::ReadoutSource& source = readout.source();
     if (source.with_statistics && !source.statistics_empty) {
-        plot.set_lines({{instrument::dblmin, Qt::red, QStringLiteral("Minimum")},
-                        {instrument::dblmax, Qt::red, QStringLiteral("Maximum")},
-                        {instrument::dblavg, Qt::magenta, QStringLiteral("Mittelwert")}});
+        plot.set_lines(
+            {{instrument::dblmin, Qt::red, ui::shown_text(UI_TEXT("ohm7416", "Minimum"))},
+             {instrument::dblmax, Qt::red, ui::shown_text(UI_TEXT("ohm7416", "Maximum"))},
+             {instrument::dblavg, Qt::magenta, ui::shown_text(UI_TEXT("ohm7416", "Mittelwert"))}});
     } else {
         plot.set_lines({});
     }
@@ -47,9 +49,10 @@ void show_graphic(QWidget* parent) {
     ui::prepare_panel(dialog);
 
     ui::on_operator(form.printButton, &QPushButton::clicked, &dialog,
-                    [&] { ui::print_panel(*form.plot, settings::set_print_attributes()); });
+                     [&] { ui::print_panel(*form.plot, settings::set_print_attributes()); });
     ui::on_operator(form.commentButton, &QPushButton::clicked, &dialog, [&] {
-        auto comment = ui::prompt("Eingabe Kommentar", "Geben Sie bitte den Kommentar ein",
+        auto comment = ui::prompt(UI_TEXT("ohm7416", "Eingabe Kommentar"),
+                                  UI_TEXT("ohm7416", "Geben Sie bitte den Kommentar ein"),
                                   exporting::REMARK_LENGTH);
         if (comment) form.plot->set_title(QString::fromStdString(*comment));
     });

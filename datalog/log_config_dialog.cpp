@@ -15,6 +15,7 @@
 #include "ui/qt/operator_actions.h"
 #include "ui/panel_hooks.h"
 #include "ui/qt/panel_setup.h"
+#include "ui/qt/translation.h"
 #include "ui/ui.h"
 #include "ui_log_config.h"
 
@@ -137,7 +138,7 @@ void LogConfigDialog::get_statistics() {
     BlockStatistics statistics = read_block_statistics(rec::datalog.active_block);
     QLineEdit* displays[] = {form_.minimumText, form_.maximumText, form_.meanText,
                              form_.deviationText};
-    for (std::size_t i = 0; i < 4; ++i) displays[i]->setText(q(statistics.shown[i]));
+    for (std::size_t i = 0; i < 4; ++i) displays[i]->setText(ui::shown_text(statistics.shown[i]));
 }
 
 void LogConfigDialog::show_counts() {
@@ -190,29 +191,36 @@ void LogConfigDialog::filter_changed() {
         instrument::tarvolux, b, d.filter_mode[b], d.filter_xval[b], d.filter_hours[b],
         d.filter_minutes[b], d.filter_seconds[b], d.filter_delta[b]);
     if (instrument::is_transport_error(status)) {
-        instrument::report_connection_lost("Datalogger-Filter senden", status);
+        instrument::report_connection_lost(UI_TEXT("ohm7416", "Datalogger-Filter senden"), status);
     } else if (status != 0) {
         // The record shows what the instrument holds, not what it refused.
         std::int32_t read_back = zk7416_get_datalogger_filter(
             instrument::tarvolux, b, &d.filter_mode[b], &d.filter_xval[b], &d.filter_hours[b],
             &d.filter_minutes[b], &d.filter_seconds[b], &d.filter_delta[b]);
         show_filter();
-        ui::message_box("Fehler-Meldung :",
-                        "Der Filter wurde nicht übernommen (Fehler " + std::to_string(status) +
-                            ": " + zk7416_status_text(status) + ").\n\n" +
-                            (read_back == 0 ? "Angezeigt wird wieder die Einstellung des Geräts."
-                                            : "Die Einstellung des Geräts konnte nicht gelesen "
-                                              "werden."));
+        ui::message_box(
+            UI_TEXT("ohm7416", "Fehler-Meldung :"),
+            ui::compose(
+                UI_TEXT("ohm7416", "Der Filter wurde nicht übernommen (Fehler %1: %2).\n\n%3"),
+                status, ui::translatable(zk7416_status_text(status)),
+                ui::translatable(read_back == 0 ? UI_TEXT("ohm7416",
+                                                          "Angezeigt wird wieder die "
+                                                          "Einstellung des Geräts.")
+                                                : UI_TEXT("ohm7416",
+                                                          "Die Einstellung des Geräts "
+                                                          "konnte nicht gelesen werden."))));
     }
     hide_filter_params();
 }
 
 void LogConfigDialog::delete_block() {
-    if (ui::confirm("Bitte löschen bestätigen", "Block löschen?")) {
+    if (ui::confirm(UI_TEXT("ohm7416", "Bitte löschen bestätigen"),
+                    UI_TEXT("ohm7416", "Block löschen?"))) {
         std::int32_t status =
             zk7416_datalogger_clear_block(instrument::tarvolux, rec::datalog.active_block);
         if (instrument::is_transport_error(status))
-            instrument::report_connection_lost("Datalogger-Block löschen", status);
+            instrument::report_connection_lost(UI_TEXT("ohm7416", "Datalogger-Block löschen"),
+                                               status);
     }
     settings::get_counts();
     show_counts();
@@ -223,7 +231,8 @@ void LogConfigDialog::switch_datalogger(bool on) {
     rec::datalog.state = on ? 1 : 0;
     std::int32_t status = zk7416_set_datalogger_state(instrument::tarvolux, rec::datalog.state);
     if (instrument::is_transport_error(status))
-        instrument::report_connection_lost("Datalogger ein- oder ausschalten", status);
+        instrument::report_connection_lost(UI_TEXT("ohm7416", "Datalogger ein- oder ausschalten"),
+                                           status);
 }
 
 void LogConfigDialog::reject() {

@@ -22,7 +22,9 @@ namespace datalog {
 
 namespace {
 
-constexpr const char* STATISTICS_LABELS[4] = {"Minimum", "Maximum", "Mittelwert", "Std.Abweichung"};
+constexpr const char* STATISTICS_LABELS[4] = {
+    UI_TEXT("ohm7416", "Minimum"), UI_TEXT("ohm7416", "Maximum"), UI_TEXT("ohm7416", "Mittelwert"),
+    UI_TEXT("ohm7416", "Std.Abweichung")};
 
 std::string request(const char* format, std::int32_t block, std::int32_t index) {
     char text[64];
@@ -126,7 +128,8 @@ bool Reader::statistics() {
     if (!may_go_on()) return false;
     statistics_ = read_block_statistics(choice_.block);
     if (statistics_.status != 0)
-        return fail(end_after(statistics_.status), "Statistik", statistics_.status);
+        return fail(end_after(statistics_.status), UI_TEXT("ohm7416", "Statistik"),
+                    statistics_.status);
     statistics_read_ = true;
     ui::delay(instrument::STEP_PAUSE);
     return true;
@@ -257,22 +260,32 @@ ReadoutResult read_stored_values(const ReadoutChoice& choice, ReadoutProgress& p
 namespace datalog {
 
 std::string readout_end_text(const ReadoutResult& result) {
-    std::string how_many = "Es wurden " + std::to_string(result.read) + " von " +
-                           std::to_string(result.requested) + " Werten gelesen.";
+    std::string how_many = ui::compose(UI_TEXT("ohm7416", "Es wurden %1 von %2 Werten gelesen."),
+                                       result.read, result.requested);
+    // A request is a command line or the name of a step ("Statistik").
+    ui::Translatable request{result.failed_request};
     switch (result.end) {
         case ReadoutEnd::Cancelled:
-            return "Das Auslesen wurde abgebrochen.\n\n" + how_many;
+            return ui::compose(UI_TEXT("ohm7416", "Das Auslesen wurde abgebrochen.\n\n%1"),
+                               how_many);
         case ReadoutEnd::ConnectionLost:
-            return instrument::connection_lost_text("Datalogger auslesen, " + result.failed_request,
-                                                    result.status) +
-                   "\n\n" + how_many;
+            return ui::compose(
+                "%1\n\n%2",
+                instrument::connection_lost_text(
+                    ui::compose(UI_TEXT("ohm7416", "Datalogger auslesen, %1"), request),
+                    result.status),
+                how_many);
         case ReadoutEnd::BadAnswer:
-            return "Das Gerät hat auf \"" + result.failed_request +
-                   "\" keine gültige Antwort gegeben" +
-                   (result.status != 0 ? " (Fehler " + std::to_string(result.status) + ")" : "") +
-                   ".\nDas Auslesen wurde beendet.\n\n" + how_many;
+            return ui::compose(
+                UI_TEXT("ohm7416",
+                        "Das Gerät hat auf \"%1\" keine gültige Antwort gegeben%2.\nDas "
+                        "Auslesen wurde beendet.\n\n%3"),
+                request,
+                result.status != 0 ? ui::compose(UI_TEXT("ohm7416", " (Fehler %1)"), result.status)
+                                   : std::string(),
+                how_many);
         case ReadoutEnd::NoBlock:
-            return "Es ist kein gültiger Datalogger-Block gewählt.";
+            return UI_TEXT("ohm7416", "Es ist kein gültiger Datalogger-Block gewählt.");
         case ReadoutEnd::Complete:
         case ReadoutEnd::NoMemory:
             break;
@@ -290,7 +303,9 @@ int read_data_logger(ReadoutProgress& progress) {
     ReadoutResult result = read_stored_values(choice, progress);
     std::string text = readout_end_text(result);
     if (!text.empty())
-        ui::message_box(result.end == ReadoutEnd::Cancelled ? "Meldung :" : "Fehler-Meldung :",
+        ui::message_box(result.end == ReadoutEnd::Cancelled
+                            ? UI_TEXT("ohm7416", "Meldung :")
+                            : UI_TEXT("ohm7416", "Fehler-Meldung :"),
                         text);
     switch (result.end) {
         case ReadoutEnd::Complete:
@@ -308,8 +323,9 @@ std::vector<std::string> statistics_lines() {
     const instrument::ReadoutSource& source = instrument::dl_readout.source();
     if (!source.with_statistics) return lines;
     for (std::size_t i = 0; i < 4; ++i)
-        lines.push_back(std::string("Statistik ") + STATISTICS_LABELS[i] + "   " +
-                        text::latin1_to_utf8(source.statistics[i]));
+        lines.push_back(ui::compose(UI_TEXT("ohm7416", "Statistik %1   %2"),
+                                    ui::translatable(STATISTICS_LABELS[i]),
+                                    text::latin1_to_utf8(source.statistics[i])));
     return lines;
 }
 

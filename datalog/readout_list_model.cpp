@@ -2,6 +2,8 @@
 
 #include "datalog/readout.h"
 #include "instrument/readout_buffers.h"
+#include "ui/qt/translation.h"
+#include "ui/translatable.h"
 
 namespace datalog {
 
@@ -9,7 +11,7 @@ void ReadoutListModel::show_readout() {
     beginResetModel();
     const instrument::DatalogReadout& readout = instrument::dl_readout;
     statistics_.clear();
-    for (const std::string& line : statistics_lines()) statistics_ << QString::fromStdString(line);
+    for (const std::string& line : statistics_lines()) statistics_ << ui::shown_text(line);
     values_ = readout.dl_buffers_allocated() ? readout.dl_mem_counts() : 0;
     first_value_ = readout.first_value();
     with_date_ = !readout.source().values_only;
@@ -46,8 +48,10 @@ QVariant ReadoutListModel::data(const QModelIndex& index, int role) const {
 
 QVariant ReadoutListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-    static const char* const captions[] = {"Nr.", "Wert", "Datum", "Uhrzeit"};
-    return section >= 0 && section < 4 ? QString::fromUtf8(captions[section]) : QVariant();
+    static const char* const captions[] = {UI_TEXT("ohm7416", "Nr."), UI_TEXT("ohm7416", "Wert"),
+                                           UI_TEXT("ohm7416", "Datum"),
+                                           UI_TEXT("ohm7416", "Uhrzeit")};
+    return section >= 0 && section < 4 ? ui::shown_text(captions[section]) : QVariant();
 }
 
 QString ReadoutListModel::line(int row) const {

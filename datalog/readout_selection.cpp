@@ -18,18 +18,20 @@ std::int32_t select_readout_block(int block) {
     std::string command = "DAT:SEL:BLOC " + std::to_string(block);
     std::int32_t selected = zk7416_send_scpi(instrument::tarvolux, command.c_str());
     const bool lost = instrument::is_transport_error(selected);
-    if (lost) instrument::report_connection_lost("Datalogger-Block wählen", selected);
+    if (lost)
+        instrument::report_connection_lost(UI_TEXT("ohm7416", "Datalogger-Block wählen"), selected);
     ui::delay(instrument::STEP_PAUSE);
     std::int32_t counted = settings::get_counts();
     // One message for one lost line.
     if (!lost && instrument::is_transport_error(counted))
-        instrument::report_connection_lost("Füllstand des Datalogger-Blocks lesen", counted);
+        instrument::report_connection_lost(
+            UI_TEXT("ohm7416", "Füllstand des Datalogger-Blocks lesen"), counted);
     return lost ? selected : counted;
 }
 
 bool take_readout_range(std::int32_t from, std::int32_t to) {
     if (to < from) {
-        ui::message_box("Fehler-Meldung :", RANGE_REFUSED);
+        ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"), RANGE_REFUSED);
         return false;
     }
     rec::upload.first_index = from;

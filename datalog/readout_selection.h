@@ -5,10 +5,12 @@
 
 #include <cstdint>
 
+#include "ui/translatable.h"
+
 namespace datalog {
 
 inline constexpr const char* RANGE_REFUSED =
-    "Auswahl nicht zulässig \n'von' muss keiner sein als 'bis'";
+    UI_TEXT("ohm7416", "Auswahl nicht zulässig \n'von' muss keiner sein als 'bis'");
 
 // Makes `block` the block read from. When it is not the active block already, the
 // instrument is told ("DAT:SEL:BLOC n") and asked how many values it holds

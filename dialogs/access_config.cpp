@@ -42,11 +42,16 @@ int access_config() {
     for (int i = 0; i < SWITCHES; ++i) show_flag(switches[i], *record[i]);
 
     ui::on_operator(form.calCheck, &QCheckBox::toggled, &dialog, [](bool on) {
-        if (on) ui::message_box("Frage :", "Achtung:\n\nSie geben Zugriff auf das Kalibriermenu.");
+        if (on)
+            ui::message_box(
+                UI_TEXT("ohm7416", "Frage :"),
+                UI_TEXT("ohm7416", "Achtung:\n\nSie geben Zugriff auf das Kalibriermenu."));
     });
     ui::on_operator(form.okButton, &QPushButton::clicked, &dialog, [&] {
         for (int i = 0; i < SWITCHES; ++i) store_flag(switches[i], *record[i]);
-        if (connection_lost(settings::send_device_access(rec::access), "Gerätezugriff")) return;
+        if (connection_lost(settings::send_device_access(rec::access),
+                            UI_TEXT("ohm7416", "Gerätezugriff")))
+            return;
         ui::delay(instrument::STEP_PAUSE);
         dialog.accept();
     });

@@ -14,6 +14,7 @@
 #include "instrument/transfer_run.h"
 #include "ui/glob.h"
 #include "ui/panel_hooks.h"
+#include "ui/qt/translation.h"
 #include "ui/ui.h"
 #include "ui_compare_config.h"
 
@@ -69,18 +70,18 @@ class CompareConfigPanel {
             return true;
         };
         if (failed(zk7416_set_config_comparator_mode(tarvolux, c.state, c.relative, c.fault),
-                   "Komparator-Modus"))
+                   UI_TEXT("ohm7416", "Komparator-Modus")))
             return;
         ui::delay(instrument::STEP_PAUSE);
-        failed(send_limits(), "Komparatorgrenzen");
+        failed(send_limits(), UI_TEXT("ohm7416", "Komparatorgrenzen"));
     }
 
   private:
     rec::Compare& c = rec::compare;
 
     void fill() {
-        form_.unitCaption->setText(unit_.caption);
-        form_.unitCaption->setAccessibleName(unit_.caption);
+        form_.unitCaption->setText(ui::shown_text(unit_.caption));
+        form_.unitCaption->setAccessibleName(ui::shown_text(unit_.caption));
         show_flag(form_.stateCheck, c.state);
         show_choice(form_.limitCountCombo, c.limit_count);
         show_flag(form_.relativeCheck, c.relative);
@@ -149,7 +150,8 @@ class CompareConfigPanel {
         int n = choice(form_.limitCountCombo, count_in_instrument_);
         if (n == count_in_instrument_) return;
         std::string command = "CALC:LIM:COUN " + std::to_string(n);
-        if (!read(zk7416_send_scpi(tarvolux, command.c_str()), "Anzahl der Komparatorgrenzen"))
+        if (!read(zk7416_send_scpi(tarvolux, command.c_str()),
+                  UI_TEXT("ohm7416", "Anzahl der Komparatorgrenzen")))
             return;
         count_in_instrument_ = n;
         ui::delay(instrument::STEP_PAUSE);
@@ -160,9 +162,9 @@ class CompareConfigPanel {
             four ? zk7416_get_config_4_limit_comparator(tarvolux, &read_limits[0], &read_limits[1],
                                                         &read_limits[2], &read_limits[3])
                  : zk7416_get_config_2_limit_comparator(tarvolux, &read_limits[1], &read_limits[2]);
-        if (!read(status, "Komparatorgrenzen")) return;
+        if (!read(status, UI_TEXT("ohm7416", "Komparatorgrenzen"))) return;
         ui::delay(instrument::STEP_PAUSE);
-        bool counted = read(read_report(n), "Komparatorzähler");
+        bool counted = read(read_report(n), UI_TEXT("ohm7416", "Komparatorzähler"));
         for (int i = four ? 0 : 1; i <= (four ? 3 : 2); ++i) {
             shown_[i] = read_limits[i];
             show_limit(i);
@@ -171,11 +173,15 @@ class CompareConfigPanel {
     }
 
     void clear() {
-        if (LG_ConfirmPopup("Bitte löschen bestätigen", "Daten des Komparator löschen?") != 1)
+        if (LG_ConfirmPopup(UI_TEXT("ohm7416", "Bitte löschen bestätigen"),
+                            UI_TEXT("ohm7416", "Daten des Komparator löschen?")) != 1)
             return;
-        if (!read(zk7416_comparator_clear(tarvolux), "Komparatorzähler löschen")) return;
+        if (!read(zk7416_comparator_clear(tarvolux),
+                  UI_TEXT("ohm7416", "Komparatorzähler löschen")))
+            return;
         ui::delay(instrument::STEP_PAUSE);
-        if (!read(read_report(choice(form_.limitCountCombo, c.limit_count)), "Komparatorzähler"))
+        if (!read(read_report(choice(form_.limitCountCombo, c.limit_count)),
+                  UI_TEXT("ohm7416", "Komparatorzähler")))
             return;
         show_counts();
         ui::UpdateMeasurePanel();
@@ -207,20 +213,21 @@ class CompareConfigPanel {
         settings::format_limit_for_display();
         std::int32_t status =
             zk7416_set_config_comparator_mode(tarvolux, c.state, c.relative, c.fault);
-        if (!read(status, "Komparator-Modus")) {
+        if (!read(status, UI_TEXT("ohm7416", "Komparator-Modus"))) {
             c = before;
             return;
         }
         ui::delay(instrument::STEP_PAUSE);
         status = send_limits();
         if (status == ZK7416_LIMITS_NOT_ACKNOWLEDGED) {
-            ui::message_box("Fehler-Meldung :",
-                            "Das Gerät hat die Grenzwerte nicht angenommen.\n\n"
-                            "Bitte Grenze Eingabe ändern");
+            ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"),
+                            UI_TEXT("ohm7416",
+                                    "Das Gerät hat die Grenzwerte nicht angenommen.\n\n"
+                                    "Bitte Grenze Eingabe ändern"));
             c = before;
             return;
         }
-        if (!read(status, "Komparatorgrenzen")) {
+        if (!read(status, UI_TEXT("ohm7416", "Komparatorgrenzen"))) {
             c = before;
             return;
         }

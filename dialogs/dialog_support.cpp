@@ -22,10 +22,12 @@ bool connection_lost(std::int32_t status, std::string_view step) {
 bool failed(std::int32_t status, std::string_view step) {
     if (status == 0) return false;
     if (connection_lost(status, step)) return true;
-    std::string text = "Das Gerät hat den Befehl nicht ausgeführt.\nSchritt: ";
-    text += step;
-    text += "\nFehler " + std::to_string(status) + ": " + zk7416_status_text(status);
-    ui::message_box("Fehler-Meldung :", text);
+    ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"),
+                    ui::compose(UI_TEXT("ohm7416",
+                                        "Das Gerät hat den Befehl nicht ausgeführt.\n"
+                                        "Schritt: %1\nFehler %2: %3"),
+                                ui::translatable(std::string(step)), status,
+                                ui::translatable(zk7416_status_text(status))));
     return true;
 }
 

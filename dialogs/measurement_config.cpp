@@ -6,6 +6,8 @@
 #include "settings/meas_config_transmit.h"
 #include "settings/records.h"
 #include "ui/panel_hooks.h"
+#include "ui/qt/translation.h"
+#include "ui/translatable.h"
 #include "ui_measurement_config.h"
 
 namespace dialogs {
@@ -17,10 +19,10 @@ constexpr int RANGE_200_MOHM = 1;
 
 // What the sequence illustration shows for each measurement sequence.
 const char* const SEQUENCE_PICTURES[] = {
-    "Mess-Sequenz: Referenz (REFC)",
-    "Mess-Sequenz: Ohne Kompensation (NONC)",
-    "Mess-Sequenz: Einfache Kompensation (ONEC)",
-    "Mess-Sequenz: Standard (STAN)",
+    UI_TEXT("ohm7416", "Mess-Sequenz: Referenz (REFC)"),
+    UI_TEXT("ohm7416", "Mess-Sequenz: Ohne Kompensation (NONC)"),
+    UI_TEXT("ohm7416", "Mess-Sequenz: Einfache Kompensation (ONEC)"),
+    UI_TEXT("ohm7416", "Mess-Sequenz: Standard (STAN)"),
 };
 
 class MeasurementConfigPanel {
@@ -93,7 +95,8 @@ class MeasurementConfigPanel {
 
     void show_sequence(int sequence) {
         bool known = sequence >= 0 && sequence < 4;
-        form_.sequenceIllustration->setText(known ? SEQUENCE_PICTURES[sequence] : "");
+        form_.sequenceIllustration->setText(known ? ui::shown_text(SEQUENCE_PICTURES[sequence])
+                                                  : QString());
     }
 
     void show_auto_range(bool visible) {

@@ -64,12 +64,14 @@ void change_mem_label(QListWidget* list) {
     if (block < 0) return;
     std::string label = chosen_label(list);
     std::string name = label.substr(label.find(',') + 1);
-    std::optional<std::string> answer =
-        ui::prompt("Beschriftung ändern",
-                   "Der aktuelle Name von diesem Block ist : \n\n" + name +
-                       "\n\nÄndern Sie diesen Namen indem Sie das neue Text eingeben\nBitte keine "
-                       "Leerzeichen eingegeben.\n\nDrücken Sie <ESC> zum Abbruch.",
-                   LABEL_LENGTH);
+    std::optional<std::string> answer = ui::prompt(
+        UI_TEXT("ohm7416", "Beschriftung ändern"),
+        ui::compose(UI_TEXT("ohm7416",
+                            "Der aktuelle Name von diesem Block ist : \n\n%1\n\nÄndern Sie "
+                            "diesen Namen indem Sie das neue Text eingeben\nBitte keine "
+                            "Leerzeichen eingegeben.\n\nDrücken Sie <ESC> zum Abbruch."),
+                    name),
+        LABEL_LENGTH);
     if (!answer) return;
     str_kill_space(*answer);
     if (answer->empty()) return;
@@ -79,13 +81,13 @@ void change_mem_label(QListWidget* list) {
     char buffer[ZK7416_NAME_SIZE] = {};
     text::copy_text(buffer, *text);
     if (connection_lost(zk7416_set_config_memory_label(tarvolux, block, buffer),
-                        "Beschriftung schreiben"))
+                        UI_TEXT("ohm7416", "Beschriftung schreiben")))
         return;
     rec::memory.selected = block;
     ui::delay(instrument::STEP_PAUSE);
     char reported[ZK7416_NAME_SIZE] = {};
     if (connection_lost(zk7416_get_config_memory_label(tarvolux, block, reported),
-                        "Beschriftung lesen"))
+                        UI_TEXT("ohm7416", "Beschriftung lesen")))
         return;
     text::copy_text(rec::memory.label[block], text::field_text(reported));
     list->item(block)->setText(list_label(block));
@@ -104,7 +106,9 @@ int activate_memory() {
     ui::on_operator(form.okButton, &QPushButton::clicked, &dialog, [&] {
         int block = chosen_block(form.memoryList);
         if (block < 0) return;
-        if (failed(zk7416_get_config_memory(tarvolux, block), "Einstellungen aktivieren")) return;
+        if (failed(zk7416_get_config_memory(tarvolux, block),
+                   UI_TEXT("ohm7416", "Einstellungen aktivieren")))
+            return;
         rec::memory.selected = block;
         label = chosen_label(form.memoryList);
         dialog.accept();
@@ -116,7 +120,10 @@ int activate_memory() {
     int uploaded = settings::upload_current_state(0);
     ui::UpdateMeasurePanel();
     if (uploaded == 0)
-        ui::message_box("Meldung :", "Die Einstellungen vom Block '" + label + "' sind aktiviert");
+        ui::message_box(
+            UI_TEXT("ohm7416", "Meldung :"),
+            ui::compose(UI_TEXT("ohm7416", "Die Einstellungen vom Block '%1' sind aktiviert"),
+                        label));
     return 0;
 }
 
@@ -130,13 +137,19 @@ int save_memory() {
         int block = chosen_block(form.memoryList);
         if (block < 0) return;
         if (block == DEFAULT_BLOCK) {
-            ui::message_box("Meldung :", "Der Default Block kann nicht verändert werden");
+            ui::message_box(UI_TEXT("ohm7416", "Meldung :"),
+                            UI_TEXT("ohm7416", "Der Default Block kann nicht verändert werden"));
             return;
         }
-        if (failed(zk7416_set_config_memory(tarvolux, block), "Einstellungen speichern")) return;
+        if (failed(zk7416_set_config_memory(tarvolux, block),
+                   UI_TEXT("ohm7416", "Einstellungen speichern")))
+            return;
         rec::memory.selected = block;
-        ui::message_box("Meldung :", "Die aktuellen Einstellungen sind im Block '" +
-                                         chosen_label(form.memoryList) + "' gespeichert");
+        ui::message_box(UI_TEXT("ohm7416", "Meldung :"),
+                        ui::compose(UI_TEXT("ohm7416",
+                                            "Die aktuellen Einstellungen sind im Block "
+                                            "'%1' gespeichert"),
+                                    chosen_label(form.memoryList)));
     });
     QObject::connect(form.memoryList, &QListWidget::customContextMenuRequested, &dialog,
                      [&] { change_mem_label(form.memoryList); });

@@ -57,13 +57,17 @@ class PrintConfigPanel {
         ui::on_operator(form_.stateCheck, &QCheckBox::toggled, &dialog_, [](bool on) {
             // A warning only: the switch keeps its value.
             if (on && rec::com.interface == RS232)
-                ui::message_box("Meldung :",
-                                "Sie können den seriellen Drucker während der Kommunikation "
-                                "mit dem PC nicht verwenden");
+                ui::message_box(
+                    UI_TEXT("ohm7416", "Meldung :"),
+                    UI_TEXT("ohm7416",
+                            "Sie können den seriellen Drucker während der Kommunikation "
+                            "mit dem PC nicht verwenden"));
         });
         ui::on_operator(form_.resetCounterButton, &QPushButton::clicked, &dialog_, [] {
-            if (LG_ConfirmPopup("Bitte löschen bestätigen", "Reset Drucker Zähler?") == 1)
-                connection_lost(zk7416_printer_counter_reset(tarvolux), "Druckerzähler");
+            if (LG_ConfirmPopup(UI_TEXT("ohm7416", "Bitte löschen bestätigen"),
+                                UI_TEXT("ohm7416", "Reset Drucker Zähler?")) == 1)
+                connection_lost(zk7416_printer_counter_reset(tarvolux),
+                                UI_TEXT("ohm7416", "Druckerzähler"));
         });
         ui::on_operator(form_.okButton, &QPushButton::clicked, &dialog_, [this] { ok(); });
         ui::on_operator(form_.cancelButton, &QPushButton::clicked, &dialog_, &QDialog::reject);
@@ -95,10 +99,11 @@ class PrintConfigPanel {
                 p.header, text, p.tdst_hours, p.tdst_minutes, p.tdst_seconds);
         };
         if (connection_lost(instrument::send_text_field(p.label_text, send),
-                            "Druckereinstellungen"))
+                            UI_TEXT("ohm7416", "Druckereinstellungen")))
             return;
         ui::delay(instrument::STEP_PAUSE);
-        if (connection_lost(zk7416_set_config_printer_state(tarvolux, p.state), "Drucker Ein/Aus"))
+        if (connection_lost(zk7416_set_config_printer_state(tarvolux, p.state),
+                            UI_TEXT("ohm7416", "Drucker Ein/Aus")))
             return;
         dialog_.accept();
     }

@@ -119,12 +119,14 @@ class TempConfigPanel {
     void change_coef() {
         QListWidgetItem* item = form_.coefficientList->item(selected_ - 1);
         if (!item) return;
-        std::string text =
-            "Der Temperaturkoeffizient in diesem Register ist\n\n" + item->text().toStdString() +
-            "\n\nÄndern Sie diesen Koeffizienten, indem Sie den neuen Wert eingeben.\n\n"
-            "Drücken Sie <ESC> zum Abbruch";
+        std::string text = ui::compose(
+            UI_TEXT("ohm7416",
+                    "Der Temperaturkoeffizient in diesem Register ist\n\n%1\n\nÄndern Sie diesen "
+                    "Koeffizienten, indem Sie den neuen Wert eingeben.\n\nDrücken Sie <ESC> zum "
+                    "Abbruch"),
+            item->text().toStdString());
         std::optional<std::string> answer =
-            ui::prompt("Den Temperaturkoeffizient ändern", text, 10);
+            ui::prompt(UI_TEXT("ohm7416", "Den Temperaturkoeffizient ändern"), text, 10);
         if (!answer) return;
         str_kill_space(*answer);
         if (answer->empty()) return;
@@ -151,14 +153,15 @@ class TempConfigPanel {
         for (int n = 1; n <= COEFFICIENTS; ++n) {
             t.coefficient[n - 1] = working_[n - 1];
             if (!send(zk7416_set_config_temp_coefficient(instrument::tarvolux, n, working_[n - 1]),
-                      "Temperaturkoeffizient " + std::to_string(n), instrument::LOOP_PAUSE))
+                      ui::compose(UI_TEXT("ohm7416", "Temperaturkoeffizient %1"), n),
+                      instrument::LOOP_PAUSE))
                 return;
         }
         if (!send(zk7416_set_active_temp_coefficient(instrument::tarvolux, t.active_coefficient),
-                  "Aktiver Temperaturkoeffizient", instrument::STEP_PAUSE) ||
+                  UI_TEXT("ohm7416", "Aktiver Temperaturkoeffizient"), instrument::STEP_PAUSE) ||
             !send(zk7416_set_config_temp_compensation(instrument::tarvolux, t.state, t.sensor,
                                                       t.reference_temp, t.manual_temp),
-                  "Temperaturkompensation", instrument::STEP_PAUSE) ||
+                  UI_TEXT("ohm7416", "Temperaturkompensation"), instrument::STEP_PAUSE) ||
             !send_scaling())
             return;
         dialog_.accept();
@@ -172,14 +175,15 @@ class TempConfigPanel {
             for (int i = 0; i < 3; ++i) store_real(pt100_[i], t.pt100_scale[i]);
             const double* s = t.pt100_scale;
             status = zk7416_set_config_scale_pt100(instrument::tarvolux, s[0], s[1], s[2]);
-            step = "PT100-Skalierung";
+            step = UI_TEXT("ohm7416", "PT100-Skalierung");
         } else if (t.sensor == VOLTAGE_INPUT || t.sensor == CURRENT_INPUT) {
             bool voltage = t.sensor == VOLTAGE_INPUT;
             double(&s)[4] = voltage ? t.voltage_scale : t.current_scale;
             for (int i = 0; i < 4; ++i) store_real(inputs_[i], s[i]);
             status = zk7416_set_config_scale_ui_input(instrument::tarvolux, voltage ? 0 : 1, s[0],
                                                       s[1], s[2], s[3]);
-            step = voltage ? "Skalierung Spannungseingang" : "Skalierung Stromeingang";
+            step = voltage ? UI_TEXT("ohm7416", "Skalierung Spannungseingang")
+                           : UI_TEXT("ohm7416", "Skalierung Stromeingang");
         }
         return send(status, step, instrument::STEP_PAUSE);
     }
@@ -198,15 +202,18 @@ class TempConfigPanel {
 std::optional<int> coefficient_from_answer(const std::string& answer) {
     std::optional<double> v = text::parse_typed_number(answer);
     if (!v) {
-        ui::message_box("Fehler-Meldung :", "Die Eingabe '" + answer +
-                                                "' ist keine Zahl.\n\nEs sind keine "
-                                                "Änderungen getätigt.");
+        ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"),
+                        ui::compose(UI_TEXT("ohm7416",
+                                            "Die Eingabe '%1' ist keine Zahl.\n\nEs sind "
+                                            "keine Änderungen getätigt."),
+                                    answer));
         return std::nullopt;
     }
     if (std::fabs(*v) > COEFFICIENT_LIMIT) {
-        ui::message_box("Fehler-Meldung :",
-                        "Der Wert muss zwischen -99,999 und 99,999 sein.\n\nEs sind keine "
-                        "Änderungen getätigt.");
+        ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"),
+                        UI_TEXT("ohm7416",
+                                "Der Wert muss zwischen -99,999 und 99,999 sein.\n\nEs sind keine "
+                                "Änderungen getätigt."));
         return std::nullopt;
     }
     return static_cast<int>(std::trunc(*v));

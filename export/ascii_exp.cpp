@@ -7,6 +7,7 @@
 #include "text/number_text.h"
 #include "files/project_dir.h"
 #include "text/text_field.h"
+#include "ui/translatable.h"
 
 namespace exporting {
 
@@ -98,9 +99,10 @@ bool usable_separator(std::string_view utf8) {
 
 std::string separator_refusal(std::string_view decimal_utf8, std::string_view column_utf8) {
     if (!usable_separator(decimal_utf8) || !usable_separator(column_utf8))
-        return "Dezimal-Trenner und Spalten-Trenner müssen je genau ein Zeichen sein.";
+        return UI_TEXT("ohm7416",
+                       "Dezimal-Trenner und Spalten-Trenner müssen je genau ein Zeichen sein.");
     if (decimal_utf8 == column_utf8)
-        return "Dezimal-Trenner und Spalten-Trenner müssen verschieden sein.";
+        return UI_TEXT("ohm7416", "Dezimal-Trenner und Spalten-Trenner müssen verschieden sein.");
     return {};
 }
 

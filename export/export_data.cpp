@@ -26,8 +26,9 @@ std::string first_characters(const std::string& text, std::size_t count) {
 
 // Unlike a failed save, a failed export leaves what was written so far.
 void report_write_error(const std::string& path) {
-    files::show_file_error("Fehler beim Schreiben der Datei : " + path +
-                           "\nDer Export ist unvollständig.");
+    files::show_file_error(ui::compose(
+        UI_TEXT("ohm7416", "Fehler beim Schreiben der Datei : %1\nDer Export ist unvollständig."),
+        path));
 }
 
 int stop(bool close_file) {
@@ -43,7 +44,7 @@ int export_data(const std::string& format_file) {
     if (load_export_para() != 1) return stop(false);
 
     ui::FileSelection selection;
-    selection.title = "Daten exportieren";
+    selection.title = UI_TEXT("ohm7416", "Daten exportieren");
     selection.start_folder = files::join_path(files::curr_dir, "EXPORT");
     selection.file_spec = "*" + std::string(text::field_text(ascii_exp.extension));
     selection.mode = ui::FileMode::Save;
@@ -54,7 +55,8 @@ int export_data(const std::string& format_file) {
     files::file_name = *path;
 
     auto comment =
-        ui::prompt("Eingabe Kommentar", "Geben Sie bitte den Kommentar ein", REMARK_LENGTH);
+        ui::prompt(UI_TEXT("ohm7416", "Eingabe Kommentar"),
+                   UI_TEXT("ohm7416", "Geben Sie bitte den Kommentar ein"), REMARK_LENGTH);
     remark_text = comment ? first_characters(*comment, REMARK_LENGTH) : std::string();
 
     if (!export_fhdl.open(files::file_name)) {

@@ -33,7 +33,8 @@ int get_export_types() {
         text::copy_text(export_types[count].export_type_name, words[0]);
         text::copy_text(export_types[count].export_type_file, words[1]);
         if (++count == MAX_EXPORT_TYPES) {
-            ui::message_box("Fehler-Meldung :", "Zu viele Export Type");
+            ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"),
+                            UI_TEXT("ohm7416", "Zu viele Export Type"));
             break;
         }
     }

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "export/format_install.h"
+#include "ui/translatable.h"
 
 namespace exporting {
 namespace fs = std::filesystem;
@@ -47,8 +48,10 @@ std::string choose_project_directory(const std::string& home_option,
         chosen = user_data_dir;
     }
     if (chosen.empty() || !usable(chosen)) {
-        error = "Das Projektverzeichnis " + chosen.string() +
-                " kann nicht angelegt oder beschrieben werden.";
+        error = ui::compose(UI_TEXT("ohm7416",
+                                    "Das Projektverzeichnis %1 kann nicht angelegt oder "
+                                    "beschrieben werden."),
+                            chosen.string());
         return {};
     }
     std::error_code ec;

@@ -7,6 +7,7 @@
 #include "text/text_field.h"
 #include "ui/qt/operator_actions.h"
 #include "ui/qt/panel_setup.h"
+#include "ui/qt/translation.h"
 #include "ui/ui.h"
 #include "ui_user_export.h"
 
@@ -16,20 +17,25 @@ namespace {
 
 constexpr const char* USER_FORMAT = "user.for";
 
-// The tab and the blank cannot be seen in a field; they get their names.
-const QString TAB_NAME = QStringLiteral("Tabulator");
-const QString BLANK_NAME = QStringLiteral("Leerzeichen");
+// The tab and the blank cannot be seen in a field; they get their names, in the language
+// shown (the German name is understood as well).
+constexpr const char* TAB_NAME = UI_TEXT("ohm7416", "Tabulator");
+constexpr const char* BLANK_NAME = UI_TEXT("ohm7416", "Leerzeichen");
+
+bool names(const QString& text, const char* name) {
+    return text == ui::shown_text(name) || text == QString::fromUtf8(name);
+}
 
 QString shown_separator(char c) {
-    if (c == '\t') return TAB_NAME;
-    if (c == ' ') return BLANK_NAME;
+    if (c == '\t') return ui::shown_text(TAB_NAME);
+    if (c == ' ') return ui::shown_text(BLANK_NAME);
     if (c == '\0') return QString();
     return QString::fromStdString(text::latin1_to_utf8(std::string(1, c)));
 }
 
 std::string typed_separator(const QString& text) {
-    if (text == TAB_NAME) return "\t";
-    if (text == BLANK_NAME) return " ";
+    if (names(text, TAB_NAME)) return "\t";
+    if (names(text, BLANK_NAME)) return " ";
     return text.toStdString();
 }
 
@@ -54,7 +60,8 @@ int load_user_export_panel(QWidget* parent) {
     fill_separator(form.decimalCombo, {QStringLiteral("."), QStringLiteral(",")},
                    format.decimal_separator);
     fill_separator(form.columnCombo,
-                   {TAB_NAME, QStringLiteral(";"), QStringLiteral(","), BLANK_NAME},
+                   {ui::shown_text(TAB_NAME), QStringLiteral(";"), QStringLiteral(","),
+                    ui::shown_text(BLANK_NAME)},
                    format.column_separator);
     ui::prepare_panel(dialog);
 
@@ -62,14 +69,15 @@ int load_user_export_panel(QWidget* parent) {
     ui::on_operator(form.okButton, &QPushButton::clicked, &dialog, [&] {
         std::string extension = form.extensionEdit->text().trimmed().toStdString();
         if (!valid_extension(extension)) {
-            ui::message_box("Fehler-Meldung :", "Unzulässige Dateierweiterung.Beispiel : <.txt>");
+            ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"),
+                            UI_TEXT("ohm7416", "Unzulässige Dateierweiterung.Beispiel : <.txt>"));
             return;
         }
         std::string decimal = typed_separator(form.decimalCombo->currentText());
         std::string column = typed_separator(form.columnCombo->currentText());
         std::string refusal = separator_refusal(decimal, column);
         if (!refusal.empty()) {
-            ui::message_box("Fehler-Meldung :", refusal);
+            ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"), refusal);
             return;
         }
         AsciiExp edited = format;

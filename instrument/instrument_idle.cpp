@@ -30,21 +30,22 @@ IdleWait wait_until_idle(std::int32_t handle, double limit_seconds) {
 }
 
 std::string idle_wait_message(const IdleWait& wait, std::string_view not_done) {
-    char text[300];
     switch (wait.result) {
-        case IdleResult::StillMeasuring:
-            std::snprintf(text, sizeof text,
-                          "Der Tarvolux Typ 7416 meldet nach %g Sekunden immer noch eine "
-                          "laufende Messung.\nBitte die Messung am Gerät beenden.",
-                          wait.limit_seconds);
-            return text;
+        case IdleResult::StillMeasuring: {
+            char seconds[32];
+            std::snprintf(seconds, sizeof seconds, "%g", wait.limit_seconds);
+            return ui::compose(
+                UI_TEXT("ohm7416",
+                        "Der Tarvolux Typ 7416 meldet nach %1 Sekunden immer noch eine "
+                        "laufende Messung.\nBitte die Messung am Gerät beenden."),
+                std::string(seconds));
+        }
         case IdleResult::NoAnswer:
-            std::snprintf(text, sizeof text,
-                          "Keine Antwort vom Tarvolux Typ 7416 auf die Statusabfrage (Fehler "
-                          "%d).\n%.*s\nDatenübertragungskabel OK ?",
-                          static_cast<int>(wait.status), static_cast<int>(not_done.size()),
-                          not_done.data());
-            return text;
+            return ui::compose(
+                UI_TEXT("ohm7416",
+                        "Keine Antwort vom Tarvolux Typ 7416 auf die Statusabfrage (Fehler "
+                        "%1).\n%2\nDatenübertragungskabel OK ?"),
+                wait.status, ui::translatable(std::string(not_done)));
         case IdleResult::Idle:
             break;
     }

@@ -28,7 +28,8 @@ bool DatalogReadout::allocate(std::int32_t first_index, std::int32_t last_index)
         }
         release();
     }
-    ui::message_box("Fehler-Meldung :", "Kann keinen Speicher zuweisen");
+    ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"),
+                    UI_TEXT("ohm7416", "Kann keinen Speicher zuweisen"));
     return false;
 }
 

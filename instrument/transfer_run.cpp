@@ -1,6 +1,7 @@
 #include "instrument/transfer_run.h"
 
 #include "driver/zk7416.h"
+#include "ui/translatable.h"
 
 namespace instrument {
 
@@ -77,7 +78,8 @@ void TransferRun::end_busy() {
 int TransferRun::abort() {
     progress_close();
     end_busy();
-    ui::message_box("Fehler-Meldung :", transfer_abort_text(failed_step_, failed_status_));
+    ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"),
+                    transfer_abort_text(failed_step_, failed_status_));
     return -1;
 }
 
@@ -85,27 +87,28 @@ namespace {
 
 std::string failed_step_text(std::string_view headline, std::string_view step,
                              std::int32_t status) {
-    std::string text(headline);
-    text += "\nSchritt: ";
-    text += step;
-    text += "\nFehler " + std::to_string(status) + ": " + zk7416_status_text(status);
-    text += "\n\nBitte Verbindung zum Tarvolux Typ 7416 prüfen.";
-    return text;
+    return ui::compose(UI_TEXT("ohm7416",
+                               "%1\nSchritt: %2\nFehler %3: %4\n\nBitte Verbindung zum "
+                               "Tarvolux Typ 7416 prüfen."),
+                       ui::translatable(std::string(headline)), ui::translatable(std::string(step)),
+                       status, ui::translatable(zk7416_status_text(status)));
 }
 
 }  // namespace
 
 std::string transfer_abort_text(std::string_view step, std::int32_t status) {
-    return failed_step_text("Die Übertragung der Geräteeinstellungen wurde abgebrochen.", step,
-                            status);
+    return failed_step_text(
+        UI_TEXT("ohm7416", "Die Übertragung der Geräteeinstellungen wurde abgebrochen."), step,
+        status);
 }
 
 std::string connection_lost_text(std::string_view step, std::int32_t status) {
-    return failed_step_text("Keine Antwort vom Tarvolux Typ 7416.", step, status);
+    return failed_step_text(UI_TEXT("ohm7416", "Keine Antwort vom Tarvolux Typ 7416."), step,
+                            status);
 }
 
 void report_connection_lost(std::string_view step, std::int32_t status) {
-    ui::message_box("Fehler-Meldung :", connection_lost_text(step, status));
+    ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"), connection_lost_text(step, status));
 }
 
 }  // namespace instrument

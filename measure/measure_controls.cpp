@@ -101,8 +101,10 @@ void MeasurePanel::on_comparator_switch() {
     if (measuring && rec::compare.state == 0 && m.display_mode == 2) {
         rec::compare.state = 1;
         ui::set_checked(ui_->comparatorSwitch, true);
-        ui::message_box("Messung läuft",
-                        "Änderungen können nicht gemacht werden während das Gerät im Messmode ist");
+        ui::message_box(
+            UI_TEXT("ohm7416", "Messung läuft"),
+            UI_TEXT("ohm7416",
+                    "Änderungen können nicht gemacht werden während das Gerät im Messmode ist"));
         return;
     }
     send_state("CALC:LIM:STAT", rec::compare.state);
@@ -133,9 +135,11 @@ void MeasurePanel::on_printer_switch() {
     rec::print.state = ui_->printerSwitch->isChecked() ? 1 : 0;
     zk7416_set_config_printer_state(tarvolux, rec::print.state);
     if (rec::print.state == 1 && rec::com.interface == 1)
-        ui::message_box("Meldung :",
-                        "Sie können den seriellen Drucker während der Kommunikation mit dem PC "
-                        "nicht verwenden");
+        ui::message_box(
+            UI_TEXT("ohm7416", "Meldung :"),
+            UI_TEXT("ohm7416",
+                    "Sie können den seriellen Drucker während der Kommunikation mit dem PC "
+                    "nicht verwenden"));
 }
 
 // --- settings controls -------------------------------------------------------------------
@@ -225,9 +229,9 @@ void MeasurePanel::on_fill_text_click() {
 void MeasurePanel::on_envelope_clear() {
     ui::CallbackScope scope;
     zk7416_envelope_clear(tarvolux);
-    text::copy_utf8_text(rec::env.report_1, "Gelöscht");
-    text::copy_utf8_text(rec::env.report_2, "Gelöscht");
-    text::copy_utf8_text(rec::env.report_3, "Gelöscht");
+    text::copy_utf8_text(rec::env.report_1, UI_TEXT("ohm7416", "Gelöscht"));
+    text::copy_utf8_text(rec::env.report_2, UI_TEXT("ohm7416", "Gelöscht"));
+    text::copy_utf8_text(rec::env.report_3, UI_TEXT("ohm7416", "Gelöscht"));
     show_envelope_reports();
 }
 

@@ -57,10 +57,9 @@ bool quiet_too_long() {
 
 void errorhandler(std::int32_t status, const char* what) {
     if (status == 0) return;
-    char text[300];
-    std::snprintf(text, sizeof text, "%s\nFehler %d: %s", what, static_cast<int>(status),
-                  zk7416_status_text(status));
-    ui::message_box("Fehler-Meldung :", text);
+    ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"),
+                    ui::compose(UI_TEXT("ohm7416", "%1\nFehler %2: %3"), ui::translatable(what),
+                                status, ui::translatable(zk7416_status_text(status))));
 }
 
 void show_temperature_once(CycleView& view) {
@@ -94,7 +93,7 @@ bool graph_step(CycleView& view, double ohms) {
         std::int32_t s = zk7416_receive_scpi(tarvolux, "SENSE:FRES:RANG?", answer);
         if (instrument::is_transport_error(s)) {
             view.plot(plot_values(ohms));
-            end_without_line(view, s, "Messbereich lesen");
+            end_without_line(view, s, UI_TEXT("ohm7416", "Messbereich lesen"));
             return false;
         }
         ui::delay(STEP_PAUSE);
@@ -117,10 +116,13 @@ void store(const std::string& text) {
     if (exporting::export_measure_value(line) == 1) return;
     std::string path = exporting::export_fhdl.path();
     exporting::close_measurement_export();
-    ui::message_box("Fehler-Meldung :",
-                    "Fehler beim Schreiben der Datei : " + path +
-                        "\nDie Speicherung der Messwerte wurde ausgeschaltet.\nAlle Werte bis "
-                        "zum vorigen sind in der Datei.");
+    ui::message_box(
+        UI_TEXT("ohm7416", "Fehler-Meldung :"),
+        ui::compose(UI_TEXT("ohm7416",
+                            "Fehler beim Schreiben der Datei : %1\nDie Speicherung der "
+                            "Messwerte wurde ausgeschaltet.\nAlle Werte bis zum vorigen "
+                            "sind in der Datei."),
+                    path));
 }
 
 // False when the query found the line dead (the measurement has ended).
@@ -128,7 +130,7 @@ bool check_datalogger_state(CycleView& view) {
     char answer[ZK7416_ANSWER_SIZE] = {};
     std::int32_t s = zk7416_receive_scpi(tarvolux, "DAT:STAT?", answer);
     if (instrument::is_transport_error(s)) {
-        end_without_line(view, s, "Datalogger-Zustand lesen");
+        end_without_line(view, s, UI_TEXT("ohm7416", "Datalogger-Zustand lesen"));
         return false;
     }
     if (s != 0 || std::string(answer) != "0") return true;
@@ -165,7 +167,7 @@ void check_line(CycleView& view) {
     std::int32_t oper = 0;
     std::int32_t s = zk7416_read_oper_event_reg(tarvolux, &oper);
     if (instrument::is_transport_error(s)) {
-        end_without_line(view, s, "Messwert lesen");
+        end_without_line(view, s, UI_TEXT("ohm7416", "Messwert lesen"));
         return;
     }
     last_sign_of_life = SteadyClock::now();
@@ -195,17 +197,19 @@ bool fetch_result(bool wanted, const char* step, bool& fetched, Fetch&& fetch) {
 
 void fetch_stop_results(bool& datalogger, bool& envelope, bool& comparator) {
     rec::Compare& c = rec::compare;
-    fetch_result(rec::datalog.state || datalogflag, "Datalogger-Belegung lesen", datalogger,
-                 [] { return settings::get_counts(); }) &&
-        fetch_result(rec::env.state || envelopeflag, "Hüllkurven-Bericht lesen", envelope,
-                     [] { return settings::fetch_envelope_report(); }) &&
-        fetch_result(c.state || compareflag, "Komparator-Zähler lesen", comparator, [&c] {
-            return c.limit_count == 4
-                       ? zk7416_comparator_4_limit_report(tarvolux, &c.count_1, &c.count_2,
-                                                          &c.count_3, &c.count_4, &c.count_5)
-                       : zk7416_comparator_2_limit_report(tarvolux, &c.count_2, &c.count_3,
-                                                          &c.count_4);
-        });
+    fetch_result(rec::datalog.state || datalogflag, UI_TEXT("ohm7416", "Datalogger-Belegung lesen"),
+                 datalogger, [] { return settings::get_counts(); }) &&
+        fetch_result(rec::env.state || envelopeflag, UI_TEXT("ohm7416", "Hüllkurven-Bericht lesen"),
+                     envelope, [] { return settings::fetch_envelope_report(); }) &&
+        fetch_result(c.state || compareflag, UI_TEXT("ohm7416", "Komparator-Zähler lesen"),
+                     comparator, [&c] {
+                         return c.limit_count == 4
+                                    ? zk7416_comparator_4_limit_report(tarvolux, &c.count_1,
+                                                                       &c.count_2, &c.count_3,
+                                                                       &c.count_4, &c.count_5)
+                                    : zk7416_comparator_2_limit_report(tarvolux, &c.count_2,
+                                                                       &c.count_3, &c.count_4);
+                     });
 }
 
 void start(CycleView& view) {
@@ -222,7 +226,7 @@ void start(CycleView& view) {
     err = zk7416_meas_start(tarvolux);
     if (err != 0) {
         // Nothing runs on the instrument, so nothing may look as if it did.
-        errorhandler(err, "Die Messung konnte nicht gestartet werden.");
+        errorhandler(err, UI_TEXT("ohm7416", "Die Messung konnte nicht gestartet werden."));
         view.set_start_switch(false);
         view.set_lamp(false);
         working_light_on = 0;
@@ -244,9 +248,11 @@ bool end_storing_outside_resistance_mode() {
     if (exporting::measure_store_mode != 1 || rec::measurement_configuration.display_mode == 0)
         return false;
     exporting::close_measurement_export();
-    ui::message_box("Meldung :",
-                    "Die Speicherung der Messwerte wurde beendet: Messwerte werden nur in der "
-                    "Anzeige des Widerstands gespeichert.");
+    ui::message_box(
+        UI_TEXT("ohm7416", "Meldung :"),
+        UI_TEXT("ohm7416",
+                "Die Speicherung der Messwerte wurde beendet: Messwerte werden nur in der "
+                "Anzeige des Widerstands gespeichert."));
     return true;
 }
 
@@ -282,7 +288,7 @@ void CB_TimerInterrupt(CycleView& view) {
     view.show_reading(reading);
     if (reading.kind == Reading::Kind::Error) {
         if (line_lost(r))
-            end_without_line(view, r, "Messwert lesen");
+            end_without_line(view, r, UI_TEXT("ohm7416", "Messwert lesen"));
         else if (rec::measurement_configuration.load == 1)
             end_by_itself(view);
         return;
@@ -306,9 +312,9 @@ int stop_measure(CycleView& view) {
     err = zk7416_meas_stop(tarvolux);
     bool line_lost = instrument::is_transport_error(err);
     if (line_lost)
-        instrument::report_connection_lost("Messung beenden", err);
+        instrument::report_connection_lost(UI_TEXT("ohm7416", "Messung beenden"), err);
     else
-        errorhandler(err, "Die Messung wurde nicht ordnungsgemäß beendet.");
+        errorhandler(err, UI_TEXT("ohm7416", "Die Messung wurde nicht ordnungsgemäß beendet."));
     ui::dim_menus_while_measuring(false);
     view.leave_measuring_state();
 
@@ -316,9 +322,10 @@ int stop_measure(CycleView& view) {
     if (!line_lost) {
         instrument::IdleWait idle = instrument::wait_until_idle(tarvolux, stop_idle_limit);
         if (idle.result != instrument::IdleResult::Idle)
-            ui::message_box("Fehler-Meldung :",
-                            instrument::idle_wait_message(
-                                idle, "Die Ergebnisse der Messung wurden nicht gelesen."));
+            ui::message_box(
+                UI_TEXT("ohm7416", "Fehler-Meldung :"),
+                instrument::idle_wait_message(
+                    idle, UI_TEXT("ohm7416", "Die Ergebnisse der Messung wurden nicht gelesen.")));
         if (idle.result != instrument::IdleResult::NoAnswer)
             fetch_stop_results(datalogger, envelope, comparator);
     }

@@ -103,7 +103,8 @@ void MeasurePanel::on_axis_limits() {
 
 void MeasurePanel::on_comment() {
     ui::CallbackScope scope;
-    auto comment = ui::prompt("Eingabe Kommentar", "Geben Sie bitte den Kommentar ein",
+    auto comment = ui::prompt(UI_TEXT("ohm7416", "Eingabe Kommentar"),
+                              UI_TEXT("ohm7416", "Geben Sie bitte den Kommentar ein"),
                               exporting::REMARK_LENGTH);
     if (!comment) return;
     exporting::remark_text = QString::fromStdString(*comment)

@@ -1,7 +1,6 @@
 #include "measure/measure_panel.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QPointer>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -18,6 +17,8 @@
 #include "ui/qt/operator_actions.h"
 #include "ui/qt/record_controls.h"
 #include "ui/qt/value_displays.h"
+#include "ui/qt/translation.h"
+#include "ui/translatable.h"
 #include "ui_measure_panel.h"
 
 namespace measure {
@@ -29,13 +30,24 @@ namespace {
 
 QPointer<MeasurePanel> open_panel;
 
-const char* const SENSOR_NAMES[] = {"Manuell", "PT100", "Spannungseingang", "Stromeingang"};
-const char* const RANGE_NAMES[] = {"Automatisch", "200 mOhm", "2 Ohm",   "20 Ohm",
-                                   "200 Ohm",     "2 kOhm",   "20 kOhm", "200 kOhm"};
-const char* const DISPLAY_MODES[] = {"Widerstand", "Abweichung", "Grenzwert"};
+const char* const SENSOR_NAMES[] = {UI_TEXT("ohm7416", "Manuell"), "PT100",
+                                    UI_TEXT("ohm7416", "Spannungseingang"),
+                                    UI_TEXT("ohm7416", "Stromeingang")};
+const char* const RANGE_NAMES[] = {UI_TEXT("ohm7416", "Automatisch"),
+                                   "200 mOhm",
+                                   "2 Ohm",
+                                   "20 Ohm",
+                                   "200 Ohm",
+                                   "2 kOhm",
+                                   "20 kOhm",
+                                   "200 kOhm"};
+const char* const DISPLAY_MODES[] = {UI_TEXT("ohm7416", "Widerstand"),
+                                     UI_TEXT("ohm7416", "Abweichung"),
+                                     UI_TEXT("ohm7416", "Grenzwert")};
 
+// A record's text as shown: the program's own texts in it ("Gelöscht") are translated.
 QString text_of(const char* field, std::size_t size) {
-    return QString::fromStdString(text::field_text_utf8(field, size));
+    return ui::shown_text(text::field_text_utf8(field, size));
 }
 
 template <std::size_t N>
@@ -51,8 +63,8 @@ void select(QComboBox* combo, int index) {
 // A lamp is lit or dark in colour; the operator who does not see it hears which.
 void light(QLabel* lamp, bool lit, const QString& lit_text, const QString& dark_text) {
     ui::show_display_text(lamp, lit ? lit_text : dark_text);
-    ui::show_display_state(lamp, lit ? QCoreApplication::translate("MeasurePanel", "an")
-                                     : QCoreApplication::translate("MeasurePanel", "aus"));
+    ui::show_display_state(lamp, lit ? ui::shown_text(UI_TEXT("ohm7416", "an"))
+                                     : ui::shown_text(UI_TEXT("ohm7416", "aus")));
     lamp->setStyleSheet(lit ? QStringLiteral("background: #3ad15a; color: black; border-radius: "
                                              "4px; padding: 3px; font-weight: bold;")
                             : QStringLiteral("background: #d6d6d6; color: #555; border-radius: "
@@ -102,7 +114,7 @@ MeasurePanel::MeasurePanel(QWidget* parent, bool demo_switch_visible,
     auto* start_key = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(start_key, &QShortcut::activated, ui_->startButton, &QAbstractButton::click);
     ui_->startButton->setToolTip(
-        QCoreApplication::translate("MeasurePanel", "Messung starten oder beenden (F5)"));
+        ui::shown_text(UI_TEXT("ohm7416", "Messung starten oder beenden (F5)")));
     set_lamp(false);
 
     // The measurement timer runs while the panel is open; its ticks do nothing while no
@@ -126,12 +138,12 @@ MeasurePanel::~MeasurePanel() {
 }
 
 void MeasurePanel::fill_choices() {
-    for (const char* name : RANGE_NAMES) ui_->rangeCombo->addItem(QString::fromUtf8(name));
+    for (const char* name : RANGE_NAMES) ui_->rangeCombo->addItem(ui::shown_text(name));
     for (int r = 1; r <= 7; ++r) {
-        ui_->autoLowCombo->addItem(QString::fromUtf8(RANGE_NAMES[r]));
-        ui_->autoHighCombo->addItem(QString::fromUtf8(RANGE_NAMES[r]));
+        ui_->autoLowCombo->addItem(ui::shown_text(RANGE_NAMES[r]));
+        ui_->autoHighCombo->addItem(ui::shown_text(RANGE_NAMES[r]));
     }
-    for (const char* mode : DISPLAY_MODES) ui_->displayModeCombo->addItem(QString::fromUtf8(mode));
+    for (const char* mode : DISPLAY_MODES) ui_->displayModeCombo->addItem(ui::shown_text(mode));
 }
 
 void MeasurePanel::connect_controls() {
@@ -181,9 +193,10 @@ int MeasurePanel::UpdateMeasurePanel() {
     show_envelope_reports();
     ui::set_checked(u.comparatorSwitch, rec::compare.state != 0);
     ui::set_checked(u.envelopeSwitch, rec::env.state != 0);
-    light(u.loadIndicator, m.load == 1, QStringLiteral("Induktiv"), QStringLiteral("Induktiv"));
-    light(u.voltageLimitIndicator, m.voltage_limit == 1, QStringLiteral("20 mV Begrenzung"),
-          QStringLiteral("20 mV Begrenzung"));
+    const QString inductive = ui::shown_text(UI_TEXT("ohm7416", "Induktiv"));
+    const QString limited = ui::shown_text(UI_TEXT("ohm7416", "20 mV Begrenzung"));
+    light(u.loadIndicator, m.load == 1, inductive, inductive);
+    light(u.voltageLimitIndicator, m.voltage_limit == 1, limited, limited);
     show_range_controls();
 
     ui::show_display_text(u.limitText1, text_of(rec::compare.limit_text_1));
@@ -205,7 +218,7 @@ int MeasurePanel::UpdateMeasurePanel() {
     ui::show_real(u.refTempSpin, rec::tempconf.reference_temp);
     ui::set_checked(u.tempCompSwitch, rec::tempconf.state != 0);
     int sensor = rec::tempconf.sensor;
-    u.sensorDisplay->setText(sensor >= 0 && sensor < 4 ? QString::fromUtf8(SENSOR_NAMES[sensor])
+    u.sensorDisplay->setText(sensor >= 0 && sensor < 4 ? ui::shown_text(SENSOR_NAMES[sensor])
                                                        : QString::number(sensor));
     ui::set_checked(u.printerSwitch, rec::print.state != 0);
     ui::set_checked(u.storeSwitch, exporting::measure_store_mode == 1);
@@ -270,7 +283,8 @@ void MeasurePanel::show_temperature_group() {
         w->setVisible(on);
     // The operator's manual temperature and the measured one have a control each, so a
     // measured temperature never lands in the manual one.
-    u.tempLabel->setText(manual ? QStringLiteral("Man.Temp.") : QStringLiteral("Mess.Temp."));
+    u.tempLabel->setText(ui::shown_text(manual ? UI_TEXT("ohm7416", "Man.Temp.")
+                                               : UI_TEXT("ohm7416", "Mess.Temp.")));
     u.tempLabel->setBuddy(manual ? static_cast<QWidget*>(u.manualTempSpin)
                                  : static_cast<QWidget*>(u.measuredTempDisplay));
     u.manualTempSpin->setVisible(on && manual);
@@ -316,7 +330,7 @@ void MeasurePanel::set_block_entry(int block) {
 // --- what the measurement cycle shows ---------------------------------------------------
 
 void MeasurePanel::show_value(const std::string& text) {
-    ui::show_display_text(ui_->valueDisplay, QString::fromStdString(text));
+    ui::show_display_text(ui_->valueDisplay, ui::shown_text(text));
 }
 
 void MeasurePanel::show_temperature(double celsius) {
@@ -328,7 +342,7 @@ void MeasurePanel::set_start_switch(bool on) {
 }
 
 void MeasurePanel::set_lamp(bool lit) {
-    light(ui_->lampLabel, lit, QStringLiteral("Messung"), QString());
+    light(ui_->lampLabel, lit, ui::shown_text(UI_TEXT("ohm7416", "Messung")), QString());
 }
 
 void MeasurePanel::start_temperature_timer() {

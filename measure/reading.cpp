@@ -3,14 +3,18 @@
 #include "text/latin1.h"
 #include "text/number_text.h"
 #include "text/value_format.h"
+#include "ui/translatable.h"
 
 namespace measure {
 
 namespace {
 
-constexpr const char* CAUSE_TEXTS[] = {"T-Komp.Error", "U-KabelError", "I-Osiz.Error",
-                                       "Untersteuert", "Übersteuert",  "I-Over",
-                                       "Mess I-Over",  "Mess U-Over"};
+// The instrument's own names of the causes; a display shows them translated (ui::shown).
+constexpr const char* CAUSE_TEXTS[] = {
+    UI_TEXT("ohm7416", "T-Komp.Error"), UI_TEXT("ohm7416", "U-KabelError"),
+    UI_TEXT("ohm7416", "I-Osiz.Error"), UI_TEXT("ohm7416", "Untersteuert"),
+    UI_TEXT("ohm7416", "Übersteuert"),  UI_TEXT("ohm7416", "I-Over"),
+    UI_TEXT("ohm7416", "Mess I-Over"),  UI_TEXT("ohm7416", "Mess U-Over")};
 
 // A rewritten answer names a resistance when a number leads it and its unit is one of
 // ohms; an overload text or the reference answer does not.
@@ -69,7 +73,7 @@ Reading interpret_reading(std::int32_t status, const std::string& answer, int di
             break;
     }
     if (rewritten == "000") {
-        text = "Ref.Mess.";
+        text = UI_TEXT("ohm7416", "Ref.Mess.");
         reading.reference = true;
         reading.ohms.reset();
     }

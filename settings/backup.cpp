@@ -7,6 +7,7 @@
 #include "settings/transfer_constants.h"
 #include "instrument/transfer_run.h"
 #include "ui/glob.h"
+#include "ui/translatable.h"
 
 namespace settings {
 
@@ -19,7 +20,7 @@ constexpr int LAST_MEMORY = 31;
 
 // Labels the progress panel for round i, showing it in the first round.
 void open_round_progress(const char* action, int i, int maximum) {
-    std::string label = std::string(action) + ' ' + std::to_string(i);
+    std::string label = ui::compose("%1 %2", ui::translatable(action), i);
     if (i == FIRST_MEMORY) {
         instrument::progress_open(label, maximum);
     } else {
@@ -41,7 +42,7 @@ int finish_round(TransferRun& run, int i) {
 int GenerateBackup(int i) {
     TransferRun run;
     bool with_blocks = i == FIRST_MEMORY;
-    open_round_progress("Lese Geräteeinstellung Nr.", i,
+    open_round_progress(UI_TEXT("ohm7416", "Lese Geräteeinstellung Nr."), i,
                         with_blocks ? FULL_TRANSFER_STEPS : SETTINGS_TRANSFER_STEPS);
     run.busy();
     if (with_blocks && !read_blocks_and_labels(run, SpeedMeasurement::On)) return run.abort();
@@ -51,8 +52,10 @@ int GenerateBackup(int i) {
 
 int RestoreBackup(int i) {
     TransferRun run;
-    open_round_progress("Schreibe Geräteeinstellung Nr.", i, FULL_TRANSFER_STEPS);
-    bool blocks_sent = i == LAST_MEMORY && LG_ConfirmPopup("Frage :", DATALOGGER_QUESTION) == 1;
+    open_round_progress(UI_TEXT("ohm7416", "Schreibe Geräteeinstellung Nr."), i,
+                        FULL_TRANSFER_STEPS);
+    bool blocks_sent = i == LAST_MEMORY &&
+                       LG_ConfirmPopup(UI_TEXT("ohm7416", "Frage :"), DATALOGGER_QUESTION) == 1;
     run.busy();
     bool blocks_done = blocks_sent ? write_blocks_and_labels(run)
                                    : read_blocks_and_labels(run, SpeedMeasurement::Off);

@@ -9,6 +9,7 @@
 #include "text/number_text.h"
 #include "settings/records.h"
 #include "settings/transfer.h"
+#include "ui/translatable.h"
 
 namespace settings {
 
@@ -23,7 +24,7 @@ static_assert(sizeof rec::datalog.block_name[0] >= ZK7416_NAME_SIZE);
 static_assert(sizeof rec::memory.label[0] >= ZK7416_NAME_SIZE);
 
 std::string numbered(std::string_view text, int number) {
-    return std::string(text) + ' ' + std::to_string(number);
+    return ui::compose("%1 %2", ui::translatable(std::string(text)), number);
 }
 
 // The datalogger's capacity in values; stays empty when the answer holds no number.
@@ -36,7 +37,7 @@ bool read_capacity(TransferRun& run, std::optional<long>& capacity) {
     std::int32_t status = zk7416_receive_scpi(tarvolux, "DAT:SIZE?", answer);
     // Only a query that went through has an answer to convert.
     if (status == 0) capacity = text::parse_leading_integer(text::field_text(answer));
-    return run.call(status, "Datenlogger-Kapazität");
+    return run.call(status, UI_TEXT("ohm7416", "Datenlogger-Kapazität"));
 }
 
 bool read_blocks(TransferRun& run) {
@@ -44,13 +45,13 @@ bool read_blocks(TransferRun& run) {
     for (int b = 0; b < rec::DATALOG_BLOCKS; ++b) {
         bool read =
             run.call(zk7416_get_datalogger_block_size(tarvolux, b, &d.block_size[b]),
-                     numbered("Größe des Datenlogger-Blocks", b), LOOP_PAUSE) &&
+                     numbered(UI_TEXT("ohm7416", "Größe des Datenlogger-Blocks"), b), LOOP_PAUSE) &&
             run.call(zk7416_get_datalogger_name(tarvolux, b, d.block_name[b]),
-                     numbered("Name des Datenlogger-Blocks", b), LOOP_PAUSE) &&
+                     numbered(UI_TEXT("ohm7416", "Name des Datenlogger-Blocks"), b), LOOP_PAUSE) &&
             run.call(zk7416_get_datalogger_filter(tarvolux, b, &d.filter_mode[b], &d.filter_xval[b],
                                                   &d.filter_hours[b], &d.filter_minutes[b],
                                                   &d.filter_seconds[b], &d.filter_delta[b]),
-                     numbered("Filter des Datenlogger-Blocks", b), LOOP_PAUSE);
+                     numbered(UI_TEXT("ohm7416", "Filter des Datenlogger-Blocks"), b), LOOP_PAUSE);
         if (!read) return false;
         run.advance();
     }
@@ -61,7 +62,8 @@ bool read_labels(TransferRun& run, SpeedMeasurement speed) {
     auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < rec::MEMORY_LABELS; ++i) {
         if (!run.step(zk7416_get_config_memory_label(tarvolux, i, rec::memory.label[i]),
-                      numbered("Name des Einstellungsspeichers", i), LOOP_PAUSE))
+                      numbered(UI_TEXT("ohm7416", "Name des Einstellungsspeichers"), i),
+                      LOOP_PAUSE))
             return false;
     }
     if (speed == SpeedMeasurement::On) {
@@ -77,15 +79,16 @@ bool write_blocks(TransferRun& run) {
         auto send_name = [b](char* name) { return zk7416_set_datalogger_name(tarvolux, b, name); };
         bool written =
             run.call(zk7416_datalogger_clear_block(tarvolux, b),
-                     numbered("Löschen des Datenlogger-Blocks", b), LOOP_PAUSE) &&
+                     numbered(UI_TEXT("ohm7416", "Löschen des Datenlogger-Blocks"), b),
+                     LOOP_PAUSE) &&
             run.call(zk7416_set_datalogger_block_size(tarvolux, b, d.block_size[b]),
-                     numbered("Größe des Datenlogger-Blocks", b), LOOP_PAUSE) &&
+                     numbered(UI_TEXT("ohm7416", "Größe des Datenlogger-Blocks"), b), LOOP_PAUSE) &&
             run.call(instrument::send_text_field(d.block_name[b], send_name),
-                     numbered("Name des Datenlogger-Blocks", b), LOOP_PAUSE) &&
+                     numbered(UI_TEXT("ohm7416", "Name des Datenlogger-Blocks"), b), LOOP_PAUSE) &&
             run.call(zk7416_set_datalogger_filter(tarvolux, b, d.filter_mode[b], d.filter_xval[b],
                                                   d.filter_hours[b], d.filter_minutes[b],
                                                   d.filter_seconds[b], d.filter_delta[b]),
-                     numbered("Filter des Datenlogger-Blocks", b), LOOP_PAUSE);
+                     numbered(UI_TEXT("ohm7416", "Filter des Datenlogger-Blocks"), b), LOOP_PAUSE);
         if (!written) return false;
         run.set_progress(b + 1);
     }
@@ -96,7 +99,8 @@ bool write_labels(TransferRun& run) {
     for (int i = 0; i < rec::MEMORY_LABELS; ++i) {
         auto send = [i](char* label) { return zk7416_set_config_memory_label(tarvolux, i, label); };
         if (!run.step(instrument::send_text_field(rec::memory.label[i], send),
-                      numbered("Name des Einstellungsspeichers", i), LOOP_PAUSE))
+                      numbered(UI_TEXT("ohm7416", "Name des Einstellungsspeichers"), i),
+                      LOOP_PAUSE))
             return false;
     }
     return true;

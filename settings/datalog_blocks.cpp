@@ -19,7 +19,7 @@ using instrument::tarvolux;
 
 namespace {
 
-constexpr const char* ERROR_TITLE = "Fehler-Meldung :";
+constexpr const char* ERROR_TITLE = UI_TEXT("ohm7416", "Fehler-Meldung :");
 
 // A whole decimal number within [low, high]; blanks around it are allowed.
 std::optional<int> whole_number(std::string text, int low, int high) {
@@ -71,7 +71,8 @@ bool make_active_block(int block) {
     char no_name[ZK7416_NAME_SIZE] = {};
     std::int32_t status = zk7416_set_active_datalogger_block(tarvolux, 0, block, no_name);
     if (instrument::is_transport_error(status)) {
-        instrument::report_connection_lost("Aktiven Datalogger-Block wählen", status);
+        instrument::report_connection_lost(UI_TEXT("ohm7416", "Aktiven Datalogger-Block wählen"),
+                                           status);
         return true;
     }
     get_counts();
@@ -83,12 +84,14 @@ bool rename_active_block() {
     if (!valid_block(d.active_block)) return false;
     const int block = d.active_block;
     std::string current = text::field_text_utf8(d.block_name[block]);
-    auto answer =
-        ui::prompt("Beschriftung ändern",
-                   "Der aktuelle Name von diesem Block ist : \n\n" + current +
-                       "\n\nÄndern Sie diesen Namen indem Sie das neue Text eingeben\nBitte keine "
-                       "Leerzeichen eingegeben.\n\nDrücken Sie <ESC> zum Abbruch.",
-                   BLOCK_NAME_LENGTH);
+    auto answer = ui::prompt(
+        UI_TEXT("ohm7416", "Beschriftung ändern"),
+        ui::compose(UI_TEXT("ohm7416",
+                            "Der aktuelle Name von diesem Block ist : \n\n%1\n\nÄndern Sie "
+                            "diesen Namen indem Sie das neue Text eingeben\nBitte keine "
+                            "Leerzeichen eingegeben.\n\nDrücken Sie <ESC> zum Abbruch."),
+                    current),
+        BLOCK_NAME_LENGTH);
     if (!answer) return false;
     str_kill_space(*answer);
     if (answer->empty()) return false;
@@ -99,7 +102,7 @@ bool rename_active_block() {
     text::copy_text(text, *name);
     std::int32_t status = zk7416_set_datalogger_name(tarvolux, block, text);
     if (instrument::is_transport_error(status)) {
-        instrument::report_connection_lost("Blockname senden", status);
+        instrument::report_connection_lost(UI_TEXT("ohm7416", "Blockname senden"), status);
         return false;
     }
     ui::delay(STEP_PAUSE);
@@ -107,7 +110,7 @@ bool rename_active_block() {
     status = zk7416_get_datalogger_name(tarvolux, block, read_back);
     if (status != 0) {
         if (instrument::is_transport_error(status))
-            instrument::report_connection_lost("Blockname lesen", status);
+            instrument::report_connection_lost(UI_TEXT("ohm7416", "Blockname lesen"), status);
         return false;
     }
     text::copy_text(d.block_name[block], text::field_text(read_back));
@@ -118,42 +121,47 @@ bool resize_active_block() {
     rec::Datalog& d = rec::datalog;
     if (!valid_block(d.active_block)) return false;
     const int block = d.active_block;
-    char text[300];
-    std::snprintf(text, sizeof text,
-                  "Die aktuelle Größe des Blocks ist: \n\n%d\n\nVerfügbarer Speicher ist:\n\n%d"
-                  "\n\nÄndern Sie diese Größe indem Sie die neue Größe eingeben.\n\nDrücken Sie "
-                  "<ESC> zum Abbruch",
-                  static_cast<int>(d.block_size[block]), static_cast<int>(d.free_memory));
-    auto answer = ui::prompt("Change Block Size", text, 10);
+    std::string text = ui::compose(
+        UI_TEXT("ohm7416",
+                "Die aktuelle Größe des Blocks ist: \n\n%1\n\nVerfügbarer Speicher ist:\n\n%2"
+                "\n\nÄndern Sie diese Größe indem Sie die neue Größe eingeben.\n\nDrücken Sie "
+                "<ESC> zum Abbruch"),
+        d.block_size[block], d.free_memory);
+    auto answer = ui::prompt(UI_TEXT("ohm7416", "Change Block Size"), text, 10);
     if (!answer) return false;
     str_kill_space(*answer);
     if (answer->empty()) return false;
     auto size = whole_number(*answer, 0, LARGEST_BLOCK_SIZE);
     if (!size) {
-        ui::message_box(ERROR_TITLE, "Ungültige Blockgröße \"" + *answer +
-                                         "\": erlaubt ist eine ganze Zahl von 0 bis 20000."
-                                         "\n\nEs wird nicht geändert.");
+        ui::message_box(
+            ERROR_TITLE,
+            ui::compose(UI_TEXT("ohm7416",
+                                "Ungültige Blockgröße \"%1\": erlaubt ist eine ganze Zahl "
+                                "von 0 bis 20000.\n\nEs wird nicht geändert."),
+                        *answer));
         return false;
     }
     if (*size < d.value_count) {
-        ui::message_box(ERROR_TITLE, "Wert zu klein\n\nEs wird nicht geändert.");
+        ui::message_box(ERROR_TITLE,
+                        UI_TEXT("ohm7416", "Wert zu klein\n\nEs wird nicht geändert."));
         return false;
     }
     long remaining = static_cast<long>(d.free_memory) + d.block_size[block] - *size;
     if (remaining < 0) {
-        ui::message_box(ERROR_TITLE, "Kein Speicher mehr frei\n\nEs wird nicht geändert.");
+        ui::message_box(ERROR_TITLE,
+                        UI_TEXT("ohm7416", "Kein Speicher mehr frei\n\nEs wird nicht geändert."));
         return false;
     }
     std::int32_t status = zk7416_set_datalogger_block_size(tarvolux, block, *size);
     if (instrument::is_transport_error(status)) {
-        instrument::report_connection_lost("Blockgröße senden", status);
+        instrument::report_connection_lost(UI_TEXT("ohm7416", "Blockgröße senden"), status);
         return false;
     }
     ui::delay(STEP_PAUSE);
     std::int32_t taken = -1;
     status = zk7416_get_datalogger_block_size(tarvolux, block, &taken);
     if (instrument::is_transport_error(status)) {
-        instrument::report_connection_lost("Blockgröße lesen", status);
+        instrument::report_connection_lost(UI_TEXT("ohm7416", "Blockgröße lesen"), status);
         return false;
     }
     bool changed = status == 0 && taken == *size;
@@ -161,8 +169,11 @@ bool resize_active_block() {
         d.free_memory = static_cast<std::int32_t>(remaining);
         d.block_size[block] = *size;
     } else {
-        ui::message_box(ERROR_TITLE, "Das Gerät hat die Blockgröße " + std::to_string(*size) +
-                                         " nicht angenommen.\n\nEs wird nicht geändert.");
+        ui::message_box(ERROR_TITLE, ui::compose(UI_TEXT("ohm7416",
+                                                         "Das Gerät hat die Blockgröße %1 "
+                                                         "nicht angenommen.\n\nEs wird nicht "
+                                                         "geändert."),
+                                                 *size));
     }
     get_counts();
     return changed;

@@ -25,10 +25,12 @@ int gpib_timeout_code(double seconds) {
 }
 
 std::string measurement_stop_message(std::int32_t status) {
-    return "Keine Antwort vom Tarvolux Typ 7416 auf den Befehl zum Beenden der Messung "
-           "(Fehler " +
-           std::to_string(status) +
-           ").\nDie Geräteeinstellungen wurden nicht gelesen.\nDatenübertragungskabel OK ?";
+    return ui::compose(
+        UI_TEXT("ohm7416",
+                "Keine Antwort vom Tarvolux Typ 7416 auf den Befehl zum Beenden der Messung "
+                "(Fehler %1).\nDie Geräteeinstellungen wurden nicht "
+                "gelesen.\nDatenübertragungskabel OK ?"),
+        status);
 }
 
 }  // namespace
@@ -64,14 +66,15 @@ int bring_to_known_state(double idle_limit_seconds) {
     std::int32_t stopped = zk7416_meas_stop(tarvolux);
     ui::delay(0.05);
     if (stopped != 0) {
-        ui::message_box("Fehler-Meldung :", measurement_stop_message(stopped));
+        ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"), measurement_stop_message(stopped));
         return -1;
     }
     instrument::IdleWait idle = instrument::wait_until_idle(tarvolux, idle_limit_seconds);
     if (idle.result != instrument::IdleResult::Idle)
         ui::message_box(
-            "Fehler-Meldung :",
-            instrument::idle_wait_message(idle, "Die Geräteeinstellungen wurden nicht gelesen."));
+            UI_TEXT("ohm7416", "Fehler-Meldung :"),
+            instrument::idle_wait_message(
+                idle, UI_TEXT("ohm7416", "Die Geräteeinstellungen wurden nicht gelesen.")));
     // An instrument that no longer answers would only turn the upload into a row of
     // time-outs.
     if (idle.result == instrument::IdleResult::NoAnswer) return -1;

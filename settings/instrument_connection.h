@@ -6,12 +6,14 @@
 #include <cstdint>
 
 #include "instrument/instrument_idle.h"
+#include "ui/translatable.h"
 
 namespace settings {
 
-inline constexpr const char* NO_CONNECTION_TEXT =
+inline constexpr const char* NO_CONNECTION_TEXT = UI_TEXT(
+    "ohm7416",
     "Keine Verbindung zum Tarvolux Typ 7416.\nFehler evtl. bei den Schnittstelleneinstellungen "
-    "?\nDatenübertragungskabel OK ?";
+    "?\nDatenübertragungskabel OK ?");
 
 // The time-out of every exchange on connections opened from now on: 10 s unless set
 // otherwise. Test benches shorten it, so a dead line holds them only briefly; on GPIB

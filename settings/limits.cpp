@@ -56,9 +56,9 @@ std::string limit_display_text(double ohms) {
 }
 
 LimitUnit limit_unit(int range) {
-    if (range == 1) return {-3, "Messwert in mOhm"};
-    if (range >= 5 && range <= 7) return {3, "Messwert in kOhm"};
-    return {0, "Messwert in Ohm"};
+    if (range == 1) return {-3, UI_TEXT("ohm7416", "Messwert in mOhm")};
+    if (range >= 5 && range <= 7) return {3, UI_TEXT("ohm7416", "Messwert in kOhm")};
+    return {0, UI_TEXT("ohm7416", "Messwert in Ohm")};
 }
 
 double shift_decimal(double value, int power) {
@@ -81,16 +81,18 @@ int check_limits() {
     const rec::Compare& c = rec::compare;
     if (c.limit_count == 4) {
         if (!(c.limit_3 < c.limit_4 && c.limit_2 < c.limit_3 && c.limit_1 < c.limit_2)) {
-            ui::message_box("Fehler-Meldung :",
-                            "Grenzen sind inconsistent.\n\nBitte Grenze Eingabe ändern\n\n"
-                            "Grenzwert '>>' > Grenzwert '>',\nGrenzwert '>' > Grenzwert '<'"
-                            "\n\nusw.");
+            ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"),
+                            UI_TEXT("ohm7416",
+                                    "Grenzen sind inconsistent.\n\nBitte Grenze Eingabe ändern\n\n"
+                                    "Grenzwert '>>' > Grenzwert '>',\nGrenzwert '>' > Grenzwert '<'"
+                                    "\n\nusw."));
             return -1;
         }
     } else if (!(c.limit_2 < c.limit_3)) {
-        ui::message_box("Fehler-Meldung :",
-                        "Grenzen sind inconsistent.\n\nBitte Grenze Eingabe ändern\n\n"
-                        "Grenzwert '>' > Grenzwert '<'");
+        ui::message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"),
+                        UI_TEXT("ohm7416",
+                                "Grenzen sind inconsistent.\n\nBitte Grenze Eingabe ändern\n\n"
+                                "Grenzwert '>' > Grenzwert '<'"));
         return -1;
     }
     return 1;

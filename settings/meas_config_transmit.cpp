@@ -15,25 +15,27 @@ using instrument::tarvolux;
 
 namespace {
 
-constexpr const char* ERROR_TITLE = "Fehler-Meldung :";
+constexpr const char* ERROR_TITLE = UI_TEXT("ohm7416", "Fehler-Meldung :");
 
 // The first rule the combination breaks, or nullptr.
 const char* refused_combination(const rec::MeasurementConfiguration& m) {
     if (m.range == 0 && m.load == 1)
-        return "Automatischer Bereichswahl und Induktive Messung ist nicht erlaubt";
+        return UI_TEXT("ohm7416",
+                       "Automatischer Bereichswahl und Induktive Messung ist nicht erlaubt");
     if (m.range == 0 && m.voltage_limit == 1)
-        return "Automatischer Bereichswahl und 20mV Begrenzung ist nicht erlaubt";
+        return UI_TEXT("ohm7416",
+                       "Automatischer Bereichswahl und 20mV Begrenzung ist nicht erlaubt");
     if (m.load == 1 && m.voltage_limit == 1)
-        return "Induktive Messung und 20mV Begrenzung ist nicht erlaubt";
+        return UI_TEXT("ohm7416", "Induktive Messung und 20mV Begrenzung ist nicht erlaubt");
     if (m.range == 0 && m.fres_mode == 0)
-        return "Automatischer Bereichswahl und 'Mess-Sequenze = Referenz' is not allowed";
+        return UI_TEXT("ohm7416",
+                       "Automatischer Bereichswahl und 'Mess-Sequenze = Referenz' is not allowed");
     return nullptr;
 }
 
 int refuse(const char* step, std::int32_t status) {
-    char text[80];
-    std::snprintf(text, sizeof text, "7416-Fehler: %s %d", step, static_cast<int>(status));
-    ui::message_box(ERROR_TITLE, text);
+    ui::message_box(ERROR_TITLE, ui::compose(UI_TEXT("ohm7416", "7416-Fehler: %1 %2"),
+                                             std::string(step), status));
     return -1;
 }
 
@@ -68,7 +70,7 @@ int check_auto_range_limits() {
     if (m.auto_range_low < m.auto_range_high) return 1;
     m.auto_range_low = 1;
     m.auto_range_high = 7;
-    ui::message_box(ERROR_TITLE, "Auto-Range Min >= Max ist nicht erlaubt");
+    ui::message_box(ERROR_TITLE, UI_TEXT("ohm7416", "Auto-Range Min >= Max ist nicht erlaubt"));
     return -1;
 }
 

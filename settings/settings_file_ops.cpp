@@ -22,7 +22,7 @@ using instrument::TransferRun;
 
 namespace {
 
-constexpr const char* BACKUP_TITLE = "Backup-Datei laden";
+constexpr const char* BACKUP_TITLE = UI_TEXT("ohm7416", "Backup-Datei laden");
 
 // Asks for a file in the "Config" folder, which is made when it is missing so the
 // dialog opens there. The chosen path is kept in file_name.
@@ -55,12 +55,12 @@ bool memory_step(std::int32_t status, const std::string& step) {
 
 bool recall_memory(int i) {
     return memory_step(zk7416_get_config_memory(tarvolux, i),
-                       "Aufrufen des Einstellungsspeichers " + std::to_string(i));
+                       ui::compose(UI_TEXT("ohm7416", "Aufrufen des Einstellungsspeichers %1"), i));
 }
 
 bool store_memory(int i) {
     return memory_step(zk7416_set_config_memory(tarvolux, i),
-                       "Speichern in Einstellungsspeicher " + std::to_string(i));
+                       ui::compose(UI_TEXT("ohm7416", "Speichern in Einstellungsspeicher %1"), i));
 }
 
 // A backup or restore leaves the instrument with memory 0 and the records with all of
@@ -73,17 +73,20 @@ void end_on_memory_0() {
 }  // namespace
 
 int save_configuration_to_hard_disc() {
-    auto path = choose_file("Speichern der Konfiguration", "*.cfg", ui::FileMode::Save);
+    auto path =
+        choose_file(UI_TEXT("ohm7416", "Speichern der Konfiguration"), "*.cfg", ui::FileMode::Save);
     return path ? write_configuration_file(*path) : -1;
 }
 
 int load_configuration_from_hard_disc() {
-    auto path = choose_file("Laden der Konfiguration", "*.cfg", ui::FileMode::Load);
+    auto path =
+        choose_file(UI_TEXT("ohm7416", "Laden der Konfiguration"), "*.cfg", ui::FileMode::Load);
     return path ? read_configuration_file(*path) : -1;
 }
 
 int MakeBackupFile() {
-    auto path = choose_file("Backup-Datei erstellen", ".bak", ui::FileMode::Save);
+    auto path =
+        choose_file(UI_TEXT("ohm7416", "Backup-Datei erstellen"), ".bak", ui::FileMode::Save);
     if (!path) return -1;
     // Opened before the first round, so a file that cannot be written is reported
     // before the 32 rounds of reading rather than after them.
@@ -109,7 +112,8 @@ int LoadBackupFile() {
     ui::ThreeButtonPopup question;
     question.title = BACKUP_TITLE;
     question.text = TRANSFER_QUESTION;
-    question.buttons = {"Ja", "Nein", "Abbrechen"};
+    question.buttons = {UI_TEXT("ohm7416", "Ja"), UI_TEXT("ohm7416", "Nein"),
+                        UI_TEXT("ohm7416", "Abbrechen")};
     question.focus = 1;
     question.enter_button = 1;
     question.escape_button = 3;

@@ -4,11 +4,13 @@
 // the operation failed (the operator has been told why).
 #pragma once
 
+#include "ui/translatable.h"
+
 namespace settings {
 
 // The question before a loaded configuration or backup is sent to the instrument.
 inline constexpr const char* TRANSFER_QUESTION =
-    "Wollen Sie die Konfiguration in das Gerät übertragen?";
+    UI_TEXT("ohm7416", "Wollen Sie die Konfiguration in das Gerät übertragen?");
 
 // Saves the records (no upload first) as a configuration file.
 int save_configuration_to_hard_disc();

@@ -74,8 +74,8 @@ int write_configuration_file(const std::string& path) {
 }
 
 int read_configuration_image(const std::string& path, SetImage& set) {
-    return report_read(read_exact(path, set.data(), set.size()), path, "Konfigurationsdatei",
-                       SET_SIZE);
+    return report_read(read_exact(path, set.data(), set.size()), path,
+                       UI_TEXT("ohm7416", "Konfigurationsdatei"), SET_SIZE);
 }
 
 int read_configuration_file(const std::string& path) {
@@ -127,7 +127,7 @@ int BackupFileReader::open(const std::string& path) {
             std::memcpy(sets_[static_cast<std::size_t>(i)].data(), image.data() + SET_SIZE * i,
                         SET_SIZE);
     }
-    return report_read(status, path, "Backup-Datei", BACKUP_SIZE);
+    return report_read(status, path, UI_TEXT("ohm7416", "Backup-Datei"), BACKUP_SIZE);
 }
 
 }  // namespace settings

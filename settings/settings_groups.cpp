@@ -12,6 +12,7 @@
 #include "text/number_text.h"
 #include "settings/records.h"
 #include "text/value_format.h"
+#include "ui/translatable.h"
 
 namespace settings {
 
@@ -55,24 +56,25 @@ constexpr double UNUSED_LIMIT_1 = 50.0;
 constexpr double UNUSED_LIMIT_4 = 190.0;
 
 std::string coefficient_step(int n) {
-    return "Temperaturkoeffizient " + std::to_string(n);
+    return ui::compose(UI_TEXT("ohm7416", "Temperaturkoeffizient %1"), n);
 }
 
 // --- from the instrument ---------------------------------------------------------------
 
 bool read_active_block(TransferRun& run) {
     return run.step(zk7416_get_active_datalogger_block(tarvolux, &datalog.active_block),
-                    "Aktiver Datenlogger-Block");
+                    UI_TEXT("ohm7416", "Aktiver Datenlogger-Block"));
 }
 
 bool read_datalogger_state(TransferRun& run) {
-    return run.step(zk7416_get_datalogger_state(tarvolux, &datalog.state), "Datenlogger Ein/Aus");
+    return run.step(zk7416_get_datalogger_state(tarvolux, &datalog.state),
+                    UI_TEXT("ohm7416", "Datenlogger Ein/Aus"));
 }
 
 bool read_comparator_mode(TransferRun& run) {
     return run.step(zk7416_get_config_comparator_mode(tarvolux, &compare.state, &compare.relative,
                                                       &compare.fault),
-                    "Komparator-Modus");
+                    UI_TEXT("ohm7416", "Komparator-Modus"));
 }
 
 bool read_limit_count(TransferRun& run) {
@@ -83,7 +85,7 @@ bool read_limit_count(TransferRun& run) {
         if (auto count = text::parse_leading_integer(text::field_text(answer)))
             compare.limit_count = static_cast<std::int32_t>(*count);
     }
-    return run.call(status, "Anzahl der Komparatorgrenzen");
+    return run.call(status, UI_TEXT("ohm7416", "Anzahl der Komparatorgrenzen"));
 }
 
 bool read_limits(TransferRun& run) {
@@ -91,17 +93,17 @@ bool read_limits(TransferRun& run) {
     if (c.limit_count == 4) {
         if (!run.call(zk7416_get_config_4_limit_comparator(tarvolux, &c.limit_1, &c.limit_2,
                                                            &c.limit_3, &c.limit_4),
-                      "Komparatorgrenzen") ||
+                      UI_TEXT("ohm7416", "Komparatorgrenzen")) ||
             !run.call(zk7416_comparator_4_limit_report(tarvolux, &c.count_1, &c.count_2, &c.count_3,
                                                        &c.count_4, &c.count_5),
-                      "Komparatorzähler"))
+                      UI_TEXT("ohm7416", "Komparatorzähler")))
             return false;
     } else {
         if (!run.call(zk7416_get_config_2_limit_comparator(tarvolux, &c.limit_2, &c.limit_3),
-                      "Komparatorgrenzen") ||
+                      UI_TEXT("ohm7416", "Komparatorgrenzen")) ||
             !run.call(
                 zk7416_comparator_2_limit_report(tarvolux, &c.count_2, &c.count_3, &c.count_4),
-                "Komparatorzähler"))
+                UI_TEXT("ohm7416", "Komparatorzähler")))
             return false;
         c.limit_1 = UNUSED_LIMIT_1;
         c.limit_4 = UNUSED_LIMIT_4;
@@ -112,18 +114,19 @@ bool read_limits(TransferRun& run) {
 }
 
 bool read_envelope_state(TransferRun& run) {
-    return run.step(zk7416_get_envelope_state(tarvolux, &env.state), "Hüllkurve Ein/Aus");
+    return run.step(zk7416_get_envelope_state(tarvolux, &env.state),
+                    UI_TEXT("ohm7416", "Hüllkurve Ein/Aus"));
 }
 
 bool read_envelope_report(TransferRun& run) {
-    return run.step(fetch_envelope_report(), "Hüllkurven-Bericht");
+    return run.step(fetch_envelope_report(), UI_TEXT("ohm7416", "Hüllkurven-Bericht"));
 }
 
 bool read_temperature_compensation(TransferRun& run) {
     rec::Tempconf& t = tempconf;
     return run.step(zk7416_get_config_temp_compensation(tarvolux, &t.state, &t.sensor,
                                                         &t.reference_temp, &t.manual_temp),
-                    "Temperaturkompensation");
+                    UI_TEXT("ohm7416", "Temperaturkompensation"));
 }
 
 bool read_coefficients(TransferRun& run) {
@@ -138,7 +141,7 @@ bool read_coefficients(TransferRun& run) {
 bool read_pt100_scale(TransferRun& run) {
     double* s = tempconf.pt100_scale;
     return run.step(zk7416_get_config_scale_pt100(tarvolux, &s[0], &s[1], &s[2]),
-                    "PT100-Skalierung");
+                    UI_TEXT("ohm7416", "PT100-Skalierung"));
 }
 
 bool read_input_scale(TransferRun& run, int input, double (&s)[4], std::string_view step) {
@@ -148,8 +151,9 @@ bool read_input_scale(TransferRun& run, int input, double (&s)[4], std::string_v
 
 bool read_input_scales(TransferRun& run) {
     return read_input_scale(run, VOLTAGE_INPUT, tempconf.voltage_scale,
-                            "Skalierung Spannungseingang") &&
-           read_input_scale(run, CURRENT_INPUT, tempconf.current_scale, "Skalierung Stromeingang");
+                            UI_TEXT("ohm7416", "Skalierung Spannungseingang")) &&
+           read_input_scale(run, CURRENT_INPUT, tempconf.current_scale,
+                            UI_TEXT("ohm7416", "Skalierung Stromeingang"));
 }
 
 // The instrument reports the selected coefficient by its value; the record keeps its
@@ -161,7 +165,7 @@ bool read_active_coefficient(TransferRun& run) {
         for (int n = 1; n <= COEFFICIENTS; ++n)
             if (tempconf.coefficient[n - 1] == value) tempconf.active_coefficient = n;
     }
-    return run.step(status, "Aktiver Temperaturkoeffizient");
+    return run.step(status, UI_TEXT("ohm7416", "Aktiver Temperaturkoeffizient"));
 }
 
 bool read_printer(TransferRun& run) {
@@ -171,28 +175,29 @@ bool read_printer(TransferRun& run) {
         zk7416_get_config_printer_mode(tarvolux, &p.item_temperature, &p.item_number, &p.item_label,
                                        &p.item_time, &p.item_date, &p.header, p.label_text,
                                        &p.tdst_hours, &p.tdst_minutes, &p.tdst_seconds),
-        "Druckereinstellungen");
+        UI_TEXT("ohm7416", "Druckereinstellungen"));
 }
 
 bool read_measurement(TransferRun& run) {
     rec::MeasurementConfiguration& m = measurement_configuration;
     return run.step(zk7416_get_config_meas(tarvolux, &m.average_type, &m.average_count, &m.load,
                                            &m.continuous, &m.voltage_limit, &m.fres_mode, &m.speed),
-                    "Messkonfiguration");
+                    UI_TEXT("ohm7416", "Messkonfiguration"));
 }
 
 bool read_range_and_display(TransferRun& run) {
     rec::MeasurementConfiguration& m = measurement_configuration;
-    return run.call(zk7416_get_config_range(tarvolux, &m.range), "Messbereich") &&
+    return run.call(zk7416_get_config_range(tarvolux, &m.range),
+                    UI_TEXT("ohm7416", "Messbereich")) &&
            run.call(zk7416_get_config_auto_range(tarvolux, &m.auto_range_low, &m.auto_range_high),
-                    "Grenzen der automatischen Bereichswahl") &&
+                    UI_TEXT("ohm7416", "Grenzen der automatischen Bereichswahl")) &&
            run.step(zk7416_get_config_display_mode(tarvolux, &m.display_mode, &m.reference,
                                                    &m.resolution),
-                    "Anzeigemodus");
+                    UI_TEXT("ohm7416", "Anzeigemodus"));
 }
 
 bool read_access(TransferRun& run) {
-    return run.step(read_device_access(access), "Gerätezugriff");
+    return run.step(read_device_access(access), UI_TEXT("ohm7416", "Gerätezugriff"));
 }
 
 // --- to the instrument -----------------------------------------------------------------
@@ -200,22 +205,24 @@ bool read_access(TransferRun& run) {
 bool write_active_block(TransferRun& run) {
     char no_name[1] = "";
     return run.step(zk7416_set_active_datalogger_block(tarvolux, 0, datalog.active_block, no_name),
-                    "Aktiver Datenlogger-Block");
+                    UI_TEXT("ohm7416", "Aktiver Datenlogger-Block"));
 }
 
 bool write_datalogger_state(TransferRun& run) {
-    return run.step(zk7416_set_datalogger_state(tarvolux, datalog.state), "Datenlogger Ein/Aus");
+    return run.step(zk7416_set_datalogger_state(tarvolux, datalog.state),
+                    UI_TEXT("ohm7416", "Datenlogger Ein/Aus"));
 }
 
 bool write_comparator_mode(TransferRun& run) {
     return run.step(
         zk7416_set_config_comparator_mode(tarvolux, compare.state, compare.relative, compare.fault),
-        "Komparator-Modus");
+        UI_TEXT("ohm7416", "Komparator-Modus"));
 }
 
 bool write_limit_count(TransferRun& run) {
     std::string command = "CALC:LIM:COUN " + std::to_string(compare.limit_count);
-    return run.call(zk7416_send_scpi(tarvolux, command.c_str()), "Anzahl der Komparatorgrenzen");
+    return run.call(zk7416_send_scpi(tarvolux, command.c_str()),
+                    UI_TEXT("ohm7416", "Anzahl der Komparatorgrenzen"));
 }
 
 bool write_limits(TransferRun& run) {
@@ -228,18 +235,19 @@ bool write_limits(TransferRun& run) {
     } else if (writable({c.limit_2, c.limit_3})) {
         status = zk7416_set_config_2_limit_comparator(tarvolux, c.limit_2, c.limit_3);
     }
-    return run.step(status, "Komparatorgrenzen");
+    return run.step(status, UI_TEXT("ohm7416", "Komparatorgrenzen"));
 }
 
 bool write_envelope_state(TransferRun& run) {
-    return run.step(zk7416_set_envelope_state(tarvolux, env.state), "Hüllkurve Ein/Aus");
+    return run.step(zk7416_set_envelope_state(tarvolux, env.state),
+                    UI_TEXT("ohm7416", "Hüllkurve Ein/Aus"));
 }
 
 bool write_temperature_compensation(TransferRun& run) {
     const rec::Tempconf& t = tempconf;
     return run.step(zk7416_set_config_temp_compensation(tarvolux, t.state, t.sensor,
                                                         t.reference_temp, t.manual_temp),
-                    "Temperaturkompensation");
+                    UI_TEXT("ohm7416", "Temperaturkompensation"));
 }
 
 bool write_coefficients(TransferRun& run) {
@@ -256,7 +264,7 @@ bool write_pt100_scale(TransferRun& run) {
     std::int32_t status = writable({s[0], s[1], s[2]})
                               ? zk7416_set_config_scale_pt100(tarvolux, s[0], s[1], s[2])
                               : 0;
-    return run.step(status, "PT100-Skalierung");
+    return run.step(status, UI_TEXT("ohm7416", "PT100-Skalierung"));
 }
 
 bool write_input_scale(TransferRun& run, int input, const double (&s)[4], std::string_view step) {
@@ -266,13 +274,14 @@ bool write_input_scale(TransferRun& run, int input, const double (&s)[4], std::s
 
 bool write_input_scales(TransferRun& run) {
     return write_input_scale(run, VOLTAGE_INPUT, tempconf.voltage_scale,
-                             "Skalierung Spannungseingang") &&
-           write_input_scale(run, CURRENT_INPUT, tempconf.current_scale, "Skalierung Stromeingang");
+                             UI_TEXT("ohm7416", "Skalierung Spannungseingang")) &&
+           write_input_scale(run, CURRENT_INPUT, tempconf.current_scale,
+                             UI_TEXT("ohm7416", "Skalierung Stromeingang"));
 }
 
 bool write_active_coefficient(TransferRun& run) {
     return run.call(zk7416_set_active_temp_coefficient(tarvolux, tempconf.active_coefficient),
-                    "Aktiver Temperaturkoeffizient");
+                    UI_TEXT("ohm7416", "Aktiver Temperaturkoeffizient"));
 }
 
 bool write_printer(TransferRun& run) {
@@ -283,30 +292,32 @@ bool write_printer(TransferRun& run) {
                                               p.item_label, p.item_time, p.item_date, p.header,
                                               label, p.tdst_hours, p.tdst_minutes, p.tdst_seconds);
     };
-    return run.step(instrument::send_text_field(p.label_text, send), "Druckereinstellungen");
+    return run.step(instrument::send_text_field(p.label_text, send),
+                    UI_TEXT("ohm7416", "Druckereinstellungen"));
 }
 
 bool write_measurement(TransferRun& run) {
     const rec::MeasurementConfiguration& m = measurement_configuration;
     return run.step(zk7416_set_config_meas(tarvolux, m.average_type, m.average_count, m.load,
                                            m.continuous, m.voltage_limit, m.fres_mode, m.speed),
-                    "Messkonfiguration");
+                    UI_TEXT("ohm7416", "Messkonfiguration"));
 }
 
 bool write_range_and_display(TransferRun& run) {
     const rec::MeasurementConfiguration& m = measurement_configuration;
-    return run.call(zk7416_set_config_range(tarvolux, m.range), "Messbereich") &&
+    return run.call(zk7416_set_config_range(tarvolux, m.range),
+                    UI_TEXT("ohm7416", "Messbereich")) &&
            run.call(zk7416_set_config_auto_range(tarvolux, m.auto_range_low, m.auto_range_high),
-                    "Grenzen der automatischen Bereichswahl") &&
+                    UI_TEXT("ohm7416", "Grenzen der automatischen Bereichswahl")) &&
            run.step(writable({m.reference})
                         ? zk7416_set_config_display_mode(tarvolux, m.display_mode, m.reference,
                                                          m.resolution)
                         : 0,
-                    "Anzeigemodus");
+                    UI_TEXT("ohm7416", "Anzeigemodus"));
 }
 
 bool write_access(TransferRun& run) {
-    return run.step(send_device_access(access), "Gerätezugriff");
+    return run.step(send_device_access(access), UI_TEXT("ohm7416", "Gerätezugriff"));
 }
 
 // --- the order ---------------------------------------------------------------------------
@@ -355,9 +366,9 @@ std::int32_t fetch_envelope_report() {
     // Rewriting texts that were not just read would rewrite them a second time.
     if (status != 0) return status;
     if (text::field_text(env.report_1) == "ENVELOPE CLEARED") {
-        text::copy_utf8_text(env.report_1, "Gelöscht");
-        text::copy_utf8_text(env.report_2, "Gelöscht");
-        text::copy_utf8_text(env.report_3, "Gelöscht");
+        text::copy_utf8_text(env.report_1, UI_TEXT("ohm7416", "Gelöscht"));
+        text::copy_utf8_text(env.report_2, UI_TEXT("ohm7416", "Gelöscht"));
+        text::copy_utf8_text(env.report_3, UI_TEXT("ohm7416", "Gelöscht"));
     } else {
         text::format_for_display(env.report_1);
         text::format_for_display(env.report_2);

@@ -5,6 +5,7 @@
 #include "settings/transfer_constants.h"
 #include "instrument/transfer_run.h"
 #include "ui/glob.h"
+#include "ui/translatable.h"
 
 namespace settings {
 
@@ -14,7 +15,7 @@ double pc_speed_factor = 0.0;
 
 namespace {
 
-constexpr const char* TRANSFER_LABEL = "Übertragen der geladenen Einstellungen";
+constexpr const char* TRANSFER_LABEL = UI_TEXT("ohm7416", "Übertragen der geladenen Einstellungen");
 
 void open_transfer_progress(int maximum) {
     instrument::progress_open(TRANSFER_LABEL, FULL_TRANSFER_STEPS);
@@ -37,7 +38,7 @@ int upload_current_state(int mode) {
 int download_current_state() {
     TransferRun run;
     open_transfer_progress(FULL_TRANSFER_STEPS);
-    bool blocks_sent = LG_ConfirmPopup("Frage :", DATALOGGER_QUESTION) == 1;
+    bool blocks_sent = LG_ConfirmPopup(UI_TEXT("ohm7416", "Frage :"), DATALOGGER_QUESTION) == 1;
     bool blocks_done = blocks_sent ? write_blocks_and_labels(run)
                                    : read_blocks_and_labels(run, SpeedMeasurement::Off);
     if (!blocks_done || !download_settings_groups(run)) return run.abort();

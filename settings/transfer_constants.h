@@ -1,6 +1,8 @@
 // Texts and progress maxima the transfers and the backup share.
 #pragma once
 
+#include "ui/translatable.h"
+
 namespace settings {
 
 // Progress maximum of a transfer with the datalogger blocks and memory labels, and of
@@ -9,7 +11,8 @@ inline constexpr int FULL_TRANSFER_STEPS = 89;
 inline constexpr int SETTINGS_TRANSFER_STEPS = 25;
 
 inline constexpr const char* DATALOGGER_QUESTION =
-    "Sollen sämtliche Datalogger Einstellungen und die Messprogrammnamen auch übertragen "
-    "werden?\n\nAchtung : Der Datenlogger wird dann gelöscht!";
+    UI_TEXT("ohm7416",
+            "Sollen sämtliche Datalogger Einstellungen und die Messprogrammnamen auch übertragen "
+            "werden?\n\nAchtung : Der Datenlogger wird dann gelöscht!");
 
 }  // namespace settings

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <type_traits>
 
+#include "ui/translatable.h"
+
 namespace console {
 namespace {
 
@@ -28,23 +30,27 @@ bool to_double(std::string_view text, double& out) {
 }  // namespace
 
 const char* usage() {
-    return "Aufruf: zk7416-scpi [Schnittstelle] [Optionen] [BEFEHL ...]\n"
-           "\n"
-           "Schnittstelle:\n"
-           "  --port N          RS-232 an COM N (1-4; Gerät über $ZK7416_COM<N>)\n"
-           "  --baud B          Baudrate (1200-38400, Vorgabe 9600)\n"
-           "  --timeout S       Zeitlimit in Sekunden (RS-232, Vorgabe 10)\n"
-           "  --gpib ADR        GPIB-Adresse (0-30; Bibliothek über $ZK7416_GPIB_LIBRARY)\n"
-           "  --simulate[=rs232|gpib]  das eingebaute simulierte Gerät benutzen\n"
-           "Optionen:\n"
-           "  --reset           Gerät beim Verbinden zurücksetzen (*RST)\n"
-           "  --measure N       Messung starten, N Messwerte lesen und ausgeben, Messung\n"
-           "                    beenden (Zeitlimit je Messwert: --timeout)\n"
-           "  --verbose         Identifikation nach dem Verbinden ausgeben\n"
-           "  --help            diese Hilfe\n"
-           "\n"
-           "Jeder BEFEHL wird gesendet; endet er auf '?', wird die Antwort ausgegeben.\n"
-           "Ohne BEFEHL (und ohne --measure) werden Zeilen von der Standardeingabe gelesen.\n";
+    return UI_TEXT(
+        "ohm7416",
+        "Aufruf: zk7416-scpi [Schnittstelle] [Optionen] [BEFEHL ...]\n"
+        "\n"
+        "Schnittstelle:\n"
+        "  --port N          RS-232 an COM N (1-4; Gerät über $ZK7416_COM<N>)\n"
+        "  --baud B          Baudrate (1200-38400, Vorgabe 9600)\n"
+        "  --timeout S       Zeitlimit in Sekunden (RS-232, Vorgabe 10)\n"
+        "  --gpib ADR        GPIB-Adresse (0-30; Bibliothek über $ZK7416_GPIB_LIBRARY)\n"
+        "  --simulate[=rs232|gpib]  das eingebaute simulierte Gerät benutzen\n"
+        "Optionen:\n"
+        "  --reset           Gerät beim Verbinden zurücksetzen (*RST)\n"
+        "  --measure N       Messung starten, N Messwerte lesen und ausgeben, Messung\n"
+        "                    beenden (Zeitlimit je Messwert: --timeout)\n"
+        "  --verbose         Identifikation nach dem Verbinden ausgeben\n"
+        "  --language en|de  Sprache der Hilfe und der Meldungen (Vorgabe:\n"
+        "                    $OHM7416_LANGUAGE, sonst de)\n"
+        "  --help            diese Hilfe\n"
+        "\n"
+        "Jeder BEFEHL wird gesendet; endet er auf '?', wird die Antwort ausgegeben.\n"
+        "Ohne BEFEHL (und ohne --measure) werden Zeilen von der Standardeingabe gelesen.\n");
 }
 
 bool parse(int argc, char** argv, Options& o, std::string& error) {
@@ -59,7 +65,8 @@ bool parse(int argc, char** argv, Options& o, std::string& error) {
             else
                 converted = to_int(v, out);
         }
-        if (!converted) error = std::string(name) + ": Zahl erwartet";
+        if (!converted)
+            error = ui::compose(UI_TEXT("ohm7416", "%1: Zahl erwartet"), std::string(name));
         return converted;
     };
     for (int i = 1; i < argc; ++i) {
@@ -80,7 +87,7 @@ bool parse(int argc, char** argv, Options& o, std::string& error) {
         } else if (a == "--measure") {
             ok = take(i, a, o.measure);
             if (ok && o.measure < 1) {
-                error = "--measure: Anzahl ab 1 erwartet";
+                error = UI_TEXT("ohm7416", "--measure: Anzahl ab 1 erwartet");
                 ok = false;
             }
         } else if (a == "--simulate" || a == "--simulate=rs232") {
@@ -94,7 +101,7 @@ bool parse(int argc, char** argv, Options& o, std::string& error) {
         } else if (a == "--verbose" || a == "-v") {
             o.verbose = true;
         } else if (a.size() > 2 && a.substr(0, 2) == "--") {
-            error = "unbekannte Option " + std::string(a);
+            error = ui::compose(UI_TEXT("ohm7416", "unbekannte Option %1"), std::string(a));
             ok = false;
         } else {
             o.lines.emplace_back(a);

@@ -7,6 +7,7 @@
 #include "sim/instrument.h"
 #include "sim/library_path.h"
 #include "sim/serial_door.h"
+#include "ui/translatable.h"
 
 namespace tools {
 
@@ -27,13 +28,15 @@ bool EmbeddedInstrument::start(SimulatedTransport transport, int com_port, std::
         }
         std::string library = tarvolux::sim::gpib_library_path();
         if (library.empty()) {
-            error = "Die GPIB-Simulationsbibliothek wurde nicht gefunden.";
+            error = UI_TEXT("ohm7416", "Die GPIB-Simulationsbibliothek wurde nicht gefunden.");
             return false;
         }
         platform::gpib::use_library(library);
         return true;
     } catch (const std::exception& e) {
-        error = std::string("Das simulierte Gerät konnte nicht gestartet werden:\n") + e.what();
+        error = ui::compose(
+            UI_TEXT("ohm7416", "Das simulierte Gerät konnte nicht gestartet werden:\n%1"),
+            e.what());
         return false;
     }
 }

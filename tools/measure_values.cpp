@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "driver/zk7416.h"
+#include "ui/translatable.h"
 
 namespace console {
 namespace {
@@ -12,10 +13,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr auto kPollPause = std::chrono::milliseconds(50);
-
-void report(const char* what, int32_t status) {
-    std::fprintf(stderr, "%s: Status %d (%s)\n", what, status, zk7416_status_text(status));
-}
 
 // In single-measurement mode the instrument measures once per "IN".
 bool measures_once(int32_t handle) {
@@ -43,9 +40,14 @@ int32_t next_value(int32_t handle, double time_limit, std::FILE* out) {
         // report without a cause, after which the next value is awaited as well.
         if (s != 0 && s != ZK7416_EOT) return s;
         if (Clock::now() >= deadline) {
-            std::fprintf(stderr,
-                         "Kein Messwert innerhalb von %g s erhalten - Messung abgebrochen.\n",
-                         time_limit);
+            char seconds[32];
+            std::snprintf(seconds, sizeof seconds, "%g", time_limit);
+            std::fprintf(stderr, "%s\n",
+                         ui::shown(ui::compose(UI_TEXT("ohm7416",
+                                                       "Kein Messwert innerhalb von %1 s "
+                                                       "erhalten - Messung abgebrochen."),
+                                               std::string(seconds)))
+                             .c_str());
             return ZK7416_EOT;
         }
         std::this_thread::sleep_for(kPollPause);
@@ -58,29 +60,34 @@ int measure_values(int32_t handle, int count, double time_limit, std::FILE* out)
     bool restart = measures_once(handle);
     int32_t s = zk7416_meas_start(handle);
     if (s != 0) {
-        report("Messung starten", s);
+        report(UI_TEXT("ohm7416", "Messung starten"), s);
         return 1;
     }
     int result = 0;
     for (int i = 0; i < count && result == 0; ++i) {
         if (i > 0 && restart && (s = zk7416_meas_start(handle)) != 0) {
-            report("Messung starten", s);
+            report(UI_TEXT("ohm7416", "Messung starten"), s);
             result = 1;
             break;
         }
         s = next_value(handle, time_limit, out);
         if (s != 0) {
-            if (s != ZK7416_EOT) report("Messwert lesen", s);
+            if (s != ZK7416_EOT) report(UI_TEXT("ohm7416", "Messwert lesen"), s);
             result = 1;
         }
         std::fflush(out);
     }
     s = zk7416_meas_stop(handle);
     if (s != 0) {
-        report("Messung beenden", s);
+        report(UI_TEXT("ohm7416", "Messung beenden"), s);
         result = 1;
     }
     return result;
+}
+
+void report(const char* what, int32_t status) {
+    std::fprintf(stderr, "%s: Status %d (%s)\n", ui::shown(what).c_str(), status,
+                 ui::shown(zk7416_status_text(status)).c_str());
 }
 
 }  // namespace console

@@ -12,4 +12,7 @@ namespace console {
 // Returns 0 when all values came, else 1 after a German message on stderr.
 int measure_values(int32_t handle, int count, double time_limit, std::FILE* out);
 
+// "<what>: Status <n> (<text>)" on stderr, in the language shown.
+void report(const char* what, int32_t status);
+
 }  // namespace console

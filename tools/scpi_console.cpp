@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,12 +14,10 @@
 #include "tools/console_options.h"
 #include "tools/embedded_instrument.h"
 #include "tools/measure_values.h"
+#include "ui/qt/language.h"
+#include "ui/translatable.h"
 
 namespace {
-
-void report(const char* what, int32_t status) {
-    std::fprintf(stderr, "%s: Status %d (%s)\n", what, status, zk7416_status_text(status));
-}
 
 // One line: a query when it ends in '?', else a command. Returns the driver status.
 int32_t run_line(int32_t handle, const std::string& line) {
@@ -29,11 +28,11 @@ int32_t run_line(int32_t handle, const std::string& line) {
         if (s == 0)
             std::printf("%s\n", answer);
         else
-            report(line.c_str(), s);
+            console::report(line.c_str(), s);
         return s;
     }
     int32_t s = zk7416_send_scpi(handle, line.c_str());
-    if (s != 0) report(line.c_str(), s);
+    if (s != 0) console::report(line.c_str(), s);
     return s;
 }
 
@@ -46,14 +45,26 @@ int32_t connect(const console::Options& o, int32_t& handle, char* idn) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    console::Options options;
+    // The language is known before anything is said: the help and the messages follow it.
+    std::vector<std::string> args(argv, argv + argc);
     std::string error;
-    if (!console::parse(argc, argv, options, error)) {
-        std::fprintf(stderr, "%s\n\n%s", error.c_str(), console::usage());
+    std::optional<ui::Language> language_option = ui::take_language_option(args, error);
+    ui::TranslationCatalogue catalogue;
+    ui::Language language = ui::choose_language(language_option, std::nullopt);
+    catalogue.load(language, ui::translations_directory());
+    std::vector<char*> arg_pointers;
+    for (std::string& arg : args) arg_pointers.push_back(arg.data());
+    arg_pointers.push_back(nullptr);
+
+    console::Options options;
+    if (!error.empty() ||
+        !console::parse(static_cast<int>(args.size()), arg_pointers.data(), options, error)) {
+        std::fprintf(stderr, "%s\n\n%s", ui::shown(error).c_str(),
+                     ui::shown(console::usage()).c_str());
         return 2;
     }
     if (options.help) {
-        std::fputs(console::usage(), stdout);
+        std::fputs(ui::shown(console::usage()).c_str(), stdout);
         return 0;
     }
 
@@ -63,7 +74,7 @@ int main(int argc, char** argv) {
                              ? tools::SimulatedTransport::Gpib
                              : tools::SimulatedTransport::Rs232;
         if (!simulation.start(transport, options.port, error)) {
-            std::fprintf(stderr, "%s\n", error.c_str());
+            std::fprintf(stderr, "%s\n", ui::shown(error).c_str());
             return 1;
         }
     }
@@ -72,10 +83,13 @@ int main(int argc, char** argv) {
     char idn[300] = {};
     int32_t s = connect(options, handle, idn);
     if (s != 0) {
-        report("Keine Verbindung zum Tarvolux Typ 7416", s);
+        console::report(UI_TEXT("ohm7416", "Keine Verbindung zum Tarvolux Typ 7416"), s);
         return 1;
     }
-    if (options.verbose) std::fprintf(stderr, "verbunden: %s\n", idn);
+    if (options.verbose)
+        std::fprintf(
+            stderr, "%s\n",
+            ui::shown(ui::compose(UI_TEXT("ohm7416", "verbunden: %1"), std::string(idn))).c_str());
 
     int failures = 0;
     for (const auto& line : options.lines) failures += run_line(handle, line) != 0;

@@ -4,18 +4,20 @@
 #include <ostream>
 #include <thread>
 
+#include "ui/translatable.h"
+
 namespace ui {
 
 void ConsoleBackend::message_box(const std::string& title, const std::string& text) {
     end_progress_line();
     if (title == "Fehler-Meldung :") ++errors_shown_;
-    out_ << title << ' ' << text << '\n' << std::flush;
+    out_ << shown(title) << ' ' << shown(text) << '\n' << std::flush;
 }
 
 void ConsoleBackend::unanswered(const std::string& title, const std::string& text,
                                 const std::string& answer) {
     end_progress_line();
-    out_ << title << ' ' << text << "\n-> " << answer << '\n' << std::flush;
+    out_ << shown(title) << ' ' << shown(text) << "\n-> " << shown(answer) << '\n' << std::flush;
 }
 
 bool ConsoleBackend::question(const Question& question) {
@@ -28,7 +30,7 @@ bool ConsoleBackend::question(const Question& question) {
 std::optional<std::string> ConsoleBackend::prompt(const Prompt& prompt) {
     auto found = prompts_.find(prompt.title);
     if (found != prompts_.end()) return found->second;
-    unanswered(prompt.title, prompt.text, "(abgebrochen)");
+    unanswered(prompt.title, prompt.text, UI_TEXT("ohm7416", "(abgebrochen)"));
     return std::nullopt;
 }
 
@@ -46,7 +48,7 @@ std::optional<std::string> ConsoleBackend::select_file(const FileSelection& sele
         files_.pop_front();
         return path;
     }
-    unanswered(selection.title, selection.file_spec, "(abgebrochen)");
+    unanswered(selection.title, selection.file_spec, UI_TEXT("ohm7416", "(abgebrochen)"));
     return std::nullopt;
 }
 
@@ -81,7 +83,7 @@ void ConsoleBackend::draw_progress() {
     // One line, rewritten in place; the trailing blanks wipe a longer previous text. A
     // value past the maximum shows as the maximum, as a progress bar would.
     int value = progress_value_ > progress_maximum_ ? progress_maximum_ : progress_value_;
-    out_ << '\r' << progress_label_ << ": " << value << '/' << progress_maximum_ << "     "
+    out_ << '\r' << shown(progress_label_) << ": " << value << '/' << progress_maximum_ << "     "
          << std::flush;
     progress_drawn_ = true;
 }

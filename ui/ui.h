@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+#include "ui/translatable.h"
+
 namespace ui {
 
 // Two-button question. The first button has the focus and answers the Enter key; the
@@ -17,8 +19,8 @@ namespace ui {
 struct Question {
     std::string title;
     std::string text;
-    std::string yes_button = "Ja";
-    std::string no_button = "Nein";
+    std::string yes_button = UI_TEXT("ohm7416", "Ja");
+    std::string no_button = UI_TEXT("ohm7416", "Nein");
 };
 
 struct Prompt {

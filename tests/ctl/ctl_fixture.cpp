@@ -13,10 +13,16 @@
 #include "instrument/instrument_handle.h"
 #include "settings/records.h"
 #include "settings/settings_files.h"
+#include "sim/clock.h"
 #include "sim/gpib_bus.h"
+#include "ui/glob.h"
 
 namespace ctl_test {
 namespace {
+
+std::time_t pinned_now() {
+    return 1718000000;  // a June afternoon in 2024
+}
 
 // Each run starts as a new process would: empty records, no handle, no driver slots.
 void fresh_process_state() {
@@ -139,6 +145,17 @@ CtlResult CtlTest::ctl(std::vector<std::string> args, const std::function<void(B
     ctl::Environment environment{out, err, "", folder.file("user"), false, false};
     int status = ctl::run(full, environment);
     return {status, out.str(), err.str(), bench.wire()};
+}
+
+void SteadyCtlTest::SetUp() {
+    CtlTest::SetUp();
+    instrument_options.clock = std::make_shared<tarvolux::sim::InstantClock>();
+    set_time_source(pinned_now);
+}
+
+void SteadyCtlTest::TearDown() {
+    set_time_source(nullptr);
+    CtlTest::TearDown();
 }
 
 std::vector<std::string> CtlTest::program(const char* action,

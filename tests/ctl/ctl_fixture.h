@@ -96,6 +96,15 @@ class CtlTest : public ::testing::TestWithParam<Transport> {
     tarvolux::sim::InstrumentOptions instrument_options;
 };
 
+// Runs whose files compare byte for byte: the instrument finishes each measurement at
+// once, so each tick brings one value and every run takes the same number of polls, and
+// the export's clock stands still.
+class SteadyCtlTest : public CtlTest {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
 #define CTL_THROUGH_BOTH_DOORS(Suite)                                                       \
     INSTANTIATE_TEST_SUITE_P(                                                               \
         Doors, Suite,                                                                       \

@@ -17,10 +17,6 @@
 namespace ctl_test {
 namespace {
 
-std::time_t pinned_now() {
-    return 1718000000;  // a June afternoon in 2024
-}
-
 Lines from_first(const Lines& wire, const std::string& command) {
     return Lines(std::find(wire.begin(), wire.end(), command), wire.end());
 }
@@ -40,20 +36,8 @@ void single_measurement(Bench& bench) {
     bench.instrument().execute("INIT:CONT OFF");
 }
 
-// The instrument finishes each measurement at once, so each tick brings one value and
-// both tools take the same number of polls; the export's clock stands still.
-class CtlMeasure : public CtlTest {
+class CtlMeasure : public SteadyCtlTest {
   protected:
-    void SetUp() override {
-        CtlTest::SetUp();
-        instrument_options.clock = std::make_shared<tarvolux::sim::InstantClock>();
-        set_time_source(pinned_now);
-    }
-    void TearDown() override {
-        set_time_source(nullptr);
-        CtlTest::TearDown();
-    }
-
     // What the operator does on the measure panel: storing on (when `type_row` picks a
     // type), the start switch whenever it is off, one tick per value, the switch off.
     struct PanelRun {

@@ -29,6 +29,13 @@ grep -q 'Unbekannte Option --farbe' err.txt || fail "ohm7416 --farbe: $(cat err.
 "$bin/ohm7416ctl" --help >ctl-help.txt || fail "ohm7416ctl --help exits $?"
 grep -q 'save-config DATEI' ctl-help.txt || fail "ohm7416ctl --help lists no commands"
 
+# The English translation is found beside the installed programs; German stays the default.
+"$bin/ohm7416" --language en --help | grep -q '^Usage: ohm7416 ' || fail "ohm7416 --language en --help"
+OHM7416_LANGUAGE=en "$bin/ohm7416ctl" --help | grep -q 'save-config FILE' ||
+  fail "OHM7416_LANGUAGE=en ohm7416ctl --help"
+OHM7416_LANGUAGE=en "$bin/zk7416-scpi" --help | grep -q '^Usage: zk7416-scpi' ||
+  fail "OHM7416_LANGUAGE=en zk7416-scpi --help"
+
 # The installed tools run the simulation from the installed libraries, and the per-user
 # project directory is seeded with the installed export formats.
 for door in rs232 gpib; do
@@ -57,8 +64,8 @@ ZK7416_GPIB_LIBRARY="$libdir/ohm7416/libtarvolux_gpib_sim.so" ./example --gpib 7
 # Desktop entry, icon and man pages.
 desktop-file-validate "$prefix/share/applications/ohm7416.desktop" || fail "desktop entry"
 [ -f "$prefix/share/icons/hicolor/scalable/apps/ohm7416.svg" ] || fail "icon"
-for page in ohm7416 ohm7416ctl zk7416-scpi tarvolux-sim; do
-  file="$prefix/share/man/man1/$page.1.gz"
+for page in ohm7416 ohm7416ctl zk7416-scpi tarvolux-sim en/ohm7416 en/ohm7416ctl en/zk7416-scpi; do
+  file="$prefix/share/man/$(dirname "$page")/man1/$(basename "$page").1.gz"
   [ -f "$file" ] || fail "man page $page"
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$file" 2>&1 >/dev/null)
   [ -z "$warnings" ] || fail "man page $page: $warnings"

@@ -38,7 +38,8 @@ QMetaObject::Connection on_operator(Control* control, Signal signal, QObject* co
     return QObject::connect(control, signal, context, [control, context, action](auto... args) {
         // Assistive technology still sees a hidden control and can act on it; what is
         // not shown takes no action.
-        if (!control->isVisibleTo(control->window())) return;
+        if constexpr (std::is_base_of_v<QWidget, Control>)
+            if (!control->isVisibleTo(control->window())) return;
         run_when_free(context, [control, action, args...] {
             if constexpr (std::is_base_of_v<QAbstractButton, Control>)
                 commit_typed_values(control->window());

@@ -8,6 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/qt/translation.h"
+#include "ui/translatable.h"
+
 namespace ui {
 
 ButtonPopup::ButtonPopup(QWidget* parent, const QString& title, const QString& text,
@@ -80,8 +83,8 @@ PromptDialog::PromptDialog(QWidget* parent, const QString& title, const QString&
     edit_->setMinimumWidth(360);
     layout->addWidget(edit_);
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    box->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    box->button(QDialogButtonBox::Ok)->setText(shown_text(UI_TEXT("ohm7416", "OK")));
+    box->button(QDialogButtonBox::Cancel)->setText(shown_text(UI_TEXT("ohm7416", "Abbrechen")));
     connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(box);

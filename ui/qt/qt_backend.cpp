@@ -20,11 +20,18 @@
 
 #include "ui/qt/popup_dialogs.h"
 #include "ui/qt/value_displays.h"
+#include "ui/qt/translation.h"
+#include "ui/translatable.h"
 
 namespace ui {
 namespace {
 
+// Every text the model code hands over is shown in the language chosen; paths are not texts.
 QString q(const std::string& s) {
+    return shown_text(s);
+}
+
+QString path(const std::string& s) {
     return QString::fromUtf8(s.c_str(), static_cast<int>(s.size()));
 }
 
@@ -71,14 +78,14 @@ int QtBackend::three_button(const ThreeButtonPopup& popup) {
 }
 
 std::optional<std::string> QtBackend::select_file(const FileSelection& selection) {
-    QFileDialog dialog(parent(), q(selection.title), q(selection.start_folder));
+    QFileDialog dialog(parent(), q(selection.title), path(selection.start_folder));
     // The same dialog on every desktop and under tests; it also offers new folders.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setOption(QFileDialog::ReadOnly, !selection.allow_new_folders);
     bool save = selection.mode == FileMode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    QString filter = q(selection.file_spec);
+    QString filter = path(selection.file_spec);
     if (!filter.isEmpty()) {
         // ".bak" alone means "*.bak".
         if (filter.startsWith('.')) filter.prepend('*');
@@ -94,7 +101,7 @@ void QtBackend::ensure_progress_panel() {
     if (progress_) return;
     progress_ = new QDialog(parent(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     progress_->setObjectName("progressPanel");
-    progress_->setWindowTitle(QStringLiteral("Fortschritt"));
+    progress_->setWindowTitle(q(UI_TEXT("ohm7416", "Fortschritt")));
     progress_->setWindowModality(Qt::ApplicationModal);
     auto* layout = new QVBoxLayout(progress_);
     progress_label_ = new QLabel(progress_);

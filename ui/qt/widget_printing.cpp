@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <QWidget>
 
+#include "ui/qt/translation.h"
 #include "ui/ui.h"
 
 namespace ui {
@@ -37,13 +38,15 @@ bool print_widget(QWidget& widget, const PrintAttributes& attributes, QString* e
     QPrinter printer(QPrinter::HighResolution);
     apply_print_attributes(printer, attributes);
     QPrintDialog dialog(&printer, widget.window());
-    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    dialog.setWindowTitle(shown_text(UI_TEXT("ohm7416", "Drucken")));
     if (dialog.exec() != QDialog::Accepted) {
         if (error) error->clear();
         return false;
     }
     if (!render_widget(widget, printer)) {
-        if (error) *error = QStringLiteral("Der Drucker konnte nicht gestartet werden.");
+        if (error)
+            *error =
+                QString::fromUtf8(UI_TEXT("ohm7416", "Der Drucker konnte nicht gestartet werden."));
         return false;
     }
     return true;
@@ -52,13 +55,13 @@ bool print_widget(QWidget& widget, const PrintAttributes& attributes, QString* e
 bool print_panel(QWidget& panel, const PrintAttributes& attributes) {
     QString error;
     if (print_widget(panel, attributes, &error)) return true;
-    if (!error.isEmpty()) message_box("Fehler-Meldung :", error.toStdString());
+    if (!error.isEmpty()) message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"), error.toStdString());
     return false;
 }
 
 bool save_widget_image(QWidget& widget, const std::string& start_folder) {
     FileSelection selection;
-    selection.title = "Grafik als Bild speichern";
+    selection.title = UI_TEXT("ohm7416", "Grafik als Bild speichern");
     selection.start_folder = start_folder;
     selection.file_spec = "*.png";
     selection.mode = FileMode::Save;
@@ -70,7 +73,9 @@ bool save_widget_image(QWidget& widget, const std::string& start_folder) {
     bool saved =
         file.open(QIODevice::WriteOnly) && widget.grab().save(&file, "PNG") && file.commit();
     if (!saved)
-        message_box("Fehler-Meldung :", "Fehler beim Schreiben der Datei : " + name.toStdString());
+        message_box(UI_TEXT("ohm7416", "Fehler-Meldung :"),
+                    compose(UI_TEXT("ohm7416", "Fehler beim Schreiben der Datei : %1"),
+                            name.toStdString()));
     return saved;
 }
 
