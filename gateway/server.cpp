@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <stdexcept>
 #include <vector>
@@ -26,6 +27,12 @@ std::string endpoint_text(const sockaddr* address, socklen_t length) {
         return "?";
     const bool v6 = address->sa_family == AF_INET6;
     return (v6 ? "[" : "") + std::string(host) + (v6 ? "]:" : ":") + service;
+}
+
+std::string seconds_text(double seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", seconds);
+    return text;
 }
 
 int milliseconds_until(std::chrono::steady_clock::time_point when) {
@@ -91,8 +98,7 @@ void Server::run(int stop_fd) {
         if (client_fd_ >= 0 && fds[2].revents && !serve_client()) continue;
         if (fds[1].revents & POLLIN) accept_client();
         if (idle_limit && client_fd_ >= 0 && std::chrono::steady_clock::now() >= idle_end)
-            drop_client("nach " + std::to_string(static_cast<long>(options_.idle_timeout)) +
-                        " s ohne Zeile getrennt");
+            drop_client(seconds_text(options_.idle_timeout) + " s ohne Zeile getrennt");
     }
 }
 
@@ -162,9 +168,9 @@ bool Server::send_line(const std::string& line) {
 }
 
 void Server::drop_client(const std::string& why) {
+    log_(client_name_ + ": " + why);
     ::close(client_fd_);
     client_fd_ = -1;
-    log_(client_name_ + ": " + why);
 }
 
 }  // namespace gateway

@@ -37,7 +37,7 @@ _CODES = {
     "D": ctypes.POINTER(ctypes.c_double),
 }
 _SIGNATURES = {
-    "zk7416_init_serial": "idsiI",
+    "zk7416_init_serial": "iidsiI",
     "zk7416_init_gpib": "iiisI",
     "zk7416_close": "i",
     "zk7416_send_scpi": "is",
@@ -64,6 +64,13 @@ _SIGNATURES = {
     "zk7416_comparator_2_limit_report": "iIII",
     "zk7416_comparator_4_limit_report": "iIIIII",
     "zk7416_comparator_clear": "i",
+    "zk7416_set_datalogger_state": "ii",
+    "zk7416_get_datalogger_state": "iI",
+    "zk7416_set_active_datalogger_block": "iiis",
+    "zk7416_get_active_datalogger_block": "iI",
+    "zk7416_set_datalogger_block_size": "iii",
+    "zk7416_get_datalogger_block_size": "iiI",
+    "zk7416_datalogger_clear_block": "ii",
     "zk7416_datalogger_read_num_counts": "iiI",
     "zk7416_datalogger_read_block": "iiisss",
     "zk7416_datalogger_read_eval_values": "iissss",

@@ -5,6 +5,7 @@ from __future__ import annotations
 
 import ctypes
 import os
+import subprocess
 import time
 import weakref
 from typing import Callable, List, Optional, Tuple, Union
@@ -105,6 +106,8 @@ class Instrument:
         """``"rs232"`` or ``"gpib"``."""
         self.timeout = timeout
         """The transport time-out in seconds."""
+        self.simulator: Optional[subprocess.Popen] = None
+        """The simulator process serving this connection (open_simulated on RS-232)."""
         _open_doors.add(self)
 
     # ---- Connection ---------------------------------------------------------------
@@ -404,6 +407,48 @@ class Instrument:
             self._call("comparator", "zk7416_comparator_clear")
 
     # ---- Datalogger -----------------------------------------------------------------
+
+    @property
+    def datalogger_enabled(self) -> bool:
+        """Whether measured values are stored in the active datalogger block."""
+        state = _int_out(1)
+        with LOCK:
+            self._call("datalogger", "zk7416_get_datalogger_state", *_refs(state))
+        return bool(state[0].value)
+
+    @datalogger_enabled.setter
+    def datalogger_enabled(self, on: bool) -> None:
+        with LOCK:
+            self._call("datalogger", "zk7416_set_datalogger_state", int(on))
+
+    @property
+    def datalogger_block(self) -> int:
+        """The active datalogger block (0-31), where measured values are stored."""
+        block = _int_out(1)
+        with LOCK:
+            self._call("datalogger block", "zk7416_get_active_datalogger_block", *_refs(block))
+        return block[0].value
+
+    @datalogger_block.setter
+    def datalogger_block(self, block: int) -> None:
+        with LOCK:
+            self._call("datalogger block", "zk7416_set_active_datalogger_block", 0, block, b"")
+
+    def datalogger_block_size(self, block: int, size: Optional[int] = None) -> int:
+        """The capacity (values, 0-20000) of datalogger block 0-31; sets it first when
+        ``size`` is given."""
+        value = _int_out(1)
+        with LOCK:
+            if size is not None:
+                self._call("datalogger block size", "zk7416_set_datalogger_block_size", block, size)
+            self._call("datalogger block size", "zk7416_get_datalogger_block_size", block,
+                       *_refs(value))
+        return value[0].value
+
+    def clear_datalogger_block(self, block: int) -> None:
+        """Deletes the values stored in datalogger block 0-31."""
+        with LOCK:
+            self._call("datalogger", "zk7416_datalogger_clear_block", block)
 
     def datalogger_count(self, block: int) -> int:
         """Number of values stored in datalogger block 0-31."""

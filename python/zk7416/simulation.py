@@ -80,23 +80,26 @@ def _stopper(process: subprocess.Popen):
 
 def open_simulated(door: str = RS232, *, resistance: Optional[float] = None,
                    noise: Optional[float] = None, firmware: Optional[str] = None,
-                   pace: bool = False, timeout: float = 10.0, address: int = 7) -> Instrument:
+                   questionable: Optional[int] = None, pace: bool = False, timeout: float = 10.0, address: int = 7) -> Instrument:
     """An :class:`Instrument` connected to a simulated Tarvolux Typ 7416.
 
     ``door="rs232"`` (default) starts ``tarvolux-sim --pty`` as a child process and
     connects through its pseudo-terminal; closing the instrument ends the simulator.
     ``resistance`` and ``noise`` (ohms) set the simulated resistor, ``firmware``
-    ``"old"`` or ``"new"`` its generation, ``pace`` makes the line as slow as a real
+    ``"old"`` or ``"new"`` its generation, ``questionable`` the causes (bits 7 ... 0)
+    that make every value questionable, ``pace`` makes the line as slow as a real
     one at 9600 baud.
 
     ``door="gpib"`` binds the GPIB simulation library in this process (every address
-    answers, ``address`` is used). The driver binds one GPIB library per process, so
+    answers, ``address`` is used; it is reset, as the bus keeps its instruments for
+    the life of the process). The driver binds one GPIB library per process, so
     this fails once a real GPIB connection was made, and afterwards every GPIB
     connection of this process reaches the simulation."""
     if door == RS232:
         arguments = []
         for option, value in (("--resistance", resistance), ("--noise", noise),
-                              ("--firmware", firmware)):
+                              ("--firmware", firmware),
+                              ("--questionable", None if questionable is None else f"{questionable:02X}")):
             if value is not None:
                 arguments += [option, str(value)]
         if pace:
@@ -109,10 +112,11 @@ def open_simulated(door: str = RS232, *, resistance: Optional[float] = None,
             stop()
             raise
         instrument._connection.on_close.append(stop)
+        instrument.simulator = process
         return instrument
     if door != GPIB:
         raise ValueError(f"door is 'rs232' or 'gpib', not {door!r}")
-    if resistance is not None or noise is not None or firmware is not None or pace:
+    if pace or any(v is not None for v in (resistance, noise, firmware, questionable)):
         raise ValueError("the GPIB simulation takes no resistor, firmware or pacing settings")
     library = gpib_simulation_library()
     with LOCK:
@@ -123,7 +127,9 @@ def open_simulated(door: str = RS232, *, resistance: Optional[float] = None,
         before = os.environ.get("ZK7416_GPIB_LIBRARY")
         os.environ["ZK7416_GPIB_LIBRARY"] = library
         try:
-            return Instrument.open_gpib(address, timeout=timeout)
+            # The simulated bus keeps its instruments for the life of the process; a
+            # reset gives each caller the instrument's default settings.
+            return Instrument.open_gpib(address, timeout=timeout, reset=True)
         finally:
             # The binding is made; child processes keep the environment they had.
             if before is None:
