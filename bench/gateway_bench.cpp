@@ -97,8 +97,8 @@ Cost forwarded_queries(std::int32_t handle, int count) {
 int main(int argc, char** argv) {
     const int count = argc > 1 ? std::atoi(argv[1]) : 2000;
     bool met = true;
-    std::printf("%-7s %14s %14s %14s %14s %12s\n", "door", "driver CPU", "gateway CPU",
-                "added CPU", "driver wall", "client wall");
+    std::printf("%-7s %14s %14s %14s %14s %12s\n", "door", "driver CPU", "gateway CPU", "added CPU",
+                "driver wall", "client wall");
     for (auto door : {driver_test::Transport::Rs232, driver_test::Transport::Gpib}) {
         driver_test::SimConnection sim(door);
         if (sim.connect() != 0) {

@@ -30,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const gateway::LineEvent& e = whole[i];
         fuzz::check(e.kind == cut[i].kind && e.text == cut[i].text && e.query == cut[i].query,
                     "reads cut elsewhere give another line");
-        fuzz::check(e.text.size() <= gateway::MAX_LINE_BYTES, "a line longer than the driver takes");
+        fuzz::check(e.text.size() <= gateway::MAX_LINE_BYTES,
+                    "a line longer than the driver takes");
         for (char c : e.text)
             fuzz::check(gateway::printable_latin1(static_cast<unsigned char>(c)),
                         "a byte outside printable Latin-1 passed");

@@ -51,8 +51,7 @@ Outcome Forwarder::forward(const LineEvent& event) {
         last_error_ = event.kind == LineEvent::Kind::TooLong ? REFUSED_TOO_LONG : REFUSED_BAD_BYTE;
         Outcome refused;
         if (event.query) refused.answer = "";
-        refused.log = status_log("Zeile mit " + std::to_string(event.length) +
-                                     " Bytes abgewiesen",
+        refused.log = status_log("Zeile mit " + std::to_string(event.length) + " Bytes abgewiesen",
                                  last_error_);
         return refused;
     }

@@ -19,8 +19,8 @@ inline constexpr std::size_t MAX_LINE_BYTES = ZK7416_COMMAND_SIZE - 1;
 struct LineEvent {
     enum class Kind { Line, TooLong, BadByte };
     Kind kind = Kind::Line;
-    std::string text;    // the line without its end; empty for a refusal
-    bool query = false;  // the line (refused or not) ended in '?'
+    std::string text;        // the line without its end; empty for a refusal
+    bool query = false;      // the line (refused or not) ended in '?'
     std::size_t length = 0;  // bytes the line had, refused or not
 };
 
@@ -40,8 +40,8 @@ class LineReader {
     std::string line_;
     std::size_t length_ = 0;  // counts past line_ once the line is refused
     bool bad_byte_ = false;
-    unsigned char last_ = 0;    // last byte other than CR
-    bool cr_pending_ = false;   // a CR that may turn out to end the line
+    unsigned char last_ = 0;   // last byte other than CR
+    bool cr_pending_ = false;  // a CR that may turn out to end the line
 };
 
 }  // namespace gateway

@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <netdb.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/time.h>
@@ -90,9 +91,11 @@ void Server::run(int stop_fd) {
     for (;;) {
         pollfd fds[3] = {{stop_fd, POLLIN, 0}, {listen_fd_, POLLIN, 0}, {client_fd_, POLLIN, 0}};
         const bool idle_limit = client_fd_ >= 0 && options_.idle_timeout > 0;
-        const auto idle_end = last_heard_ + std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                                std::chrono::duration<double>(options_.idle_timeout));
-        const int n = ::poll(fds, client_fd_ >= 0 ? 3 : 2, idle_limit ? milliseconds_until(idle_end) : -1);
+        const auto idle_end =
+            last_heard_ + std::chrono::duration_cast<std::chrono::nanoseconds>(
+                              std::chrono::duration<double>(options_.idle_timeout));
+        const int n =
+            ::poll(fds, client_fd_ >= 0 ? 3 : 2, idle_limit ? milliseconds_until(idle_end) : -1);
         if (n < 0 && errno != EINTR) throw std::runtime_error(std::strerror(errno));
         if (fds[0].revents) return;
         if (client_fd_ >= 0 && fds[2].revents && !serve_client()) continue;
@@ -121,6 +124,9 @@ void Server::accept_client() {
     limit.tv_sec = static_cast<time_t>(options_.send_timeout);
     limit.tv_usec = static_cast<suseconds_t>((options_.send_timeout - limit.tv_sec) * 1e6);
     ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
+    // Each answer is one small segment that the client waits for: send it at once.
+    int on = 1;
+    ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
     client_fd_ = fd;
     client_name_ = name;
     reader_ = LineReader();

@@ -21,8 +21,8 @@ TEST_P(GatewayTest, QueriesAreAnsweredAndCommandsPassUntouched) {
     // The instrument's own error queue is the instrument's: the gateway adds nothing.
     EXPECT_EQ(client.ask("SYST:ERR?").substr(0, 2), "0,");
     EXPECT_EQ(client.ask("gate:err?"), "0,\"kein Fehler\"");
-    EXPECT_EQ(sim_->log(), (Lines{":SENSE:FRES:RANG:MAN 20OHM", ":SENSE:FRES:RANG:MAN?", "*IDN?",
-                                  "SYST:ERR?"}));
+    EXPECT_EQ(sim_->log(),
+              (Lines{":SENSE:FRES:RANG:MAN 20OHM", ":SENSE:FRES:RANG:MAN?", "*IDN?", "SYST:ERR?"}));
 }
 
 TEST_P(GatewayTest, SecondClientIsRefusedAndFirstGoesOn) {
@@ -60,8 +60,11 @@ TEST_P(GatewaySerialTest, RefusedLinesNeverReachTheInstrument) {
         const char* status;
     };
     const std::string longest(gateway::MAX_LINE_BYTES - 1, 'A');
-    for (const Row& row : {Row{longest + "B?", "901,"}, Row{"*ID\x01N?", "902,"},
-                           Row{"*IDN?\r\r", "902,"}, Row{"*I\x7F" "DN?", "902,"}}) {
+    for (const Row& row :
+         {Row{longest + "B?", "901,"}, Row{"*ID\x01N?", "902,"}, Row{"*IDN?\r\r", "902,"},
+          Row{"*I\x7F"
+              "DN?",
+              "902,"}}) {
         Client client(server_->port());
         EXPECT_EQ(client.ask(row.line), "") << row.line;
         EXPECT_EQ(client.ask("GATE:ERR?").substr(0, 4), row.status) << row.line;
