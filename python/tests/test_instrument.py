@@ -88,6 +88,9 @@ def test_refused_argument_keeps_the_connection(meter):
     with pytest.raises(zk7416.DriverError) as refused:
         meter.range = 9
     assert (refused.value.status, refused.value.text) == (-2, "Argument außerhalb des zulässigen Bereichs")
+    for line in ("*IDN?" + " " * 292, "*IDN?\n*RST", "*IDN?€"):
+        with pytest.raises(ValueError):
+            meter.query(line)
     assert meter.range == 0 and not meter.closed
 
 

@@ -179,8 +179,21 @@ def to_ohms(text: str) -> float:
 
 
 def encode(text: str) -> bytes:
-    """A command line as the instrument takes it: Latin-1."""
+    """A text for the driver, in the instrument's Latin-1."""
     return text.encode("latin-1")
+
+
+def command_line(text: str) -> bytes:
+    """A command line as the instrument takes it: printable Latin-1 and no longer than
+    the driver sends. Raises ValueError before anything is sent; the driver itself
+    would report a line too long as a failed write, which reads as a dead line."""
+    raw = text.encode("latin-1")
+    if len(raw) > COMMAND_SIZE - 1:
+        raise ValueError(f"command line of {len(raw)} bytes; the instrument takes "
+                         f"at most {COMMAND_SIZE - 1}")
+    if any(b < 0x20 or 0x7F <= b < 0xA0 for b in raw):
+        raise ValueError(f"control character in command line {text!r}")
+    return raw
 
 
 def decode(raw: bytes) -> str:

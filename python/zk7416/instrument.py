@@ -200,16 +200,18 @@ class Instrument:
     # ---- Messages --------------------------------------------------------------------
 
     def query(self, command: str) -> str:
-        """Sends a query line and returns the answer line (Latin-1, without its end)."""
+        """Sends a query line and returns the answer line (Latin-1, without its end).
+        A line the instrument cannot take (longer than 296 bytes, control characters,
+        not Latin-1) raises ValueError and sends nothing."""
         answer = ctypes.create_string_buffer(_driver.ANSWER_SIZE)
         with LOCK:
-            self._call(command, "zk7416_receive_scpi", _driver.encode(command), answer)
+            self._call(command, "zk7416_receive_scpi", _driver.command_line(command), answer)
         return _driver.decode(answer.value)
 
     def write(self, command: str) -> None:
         """Sends a command line that has no answer."""
         with LOCK:
-            self._call(command, "zk7416_send_scpi", _driver.encode(command))
+            self._call(command, "zk7416_send_scpi", _driver.command_line(command))
 
     def system_error(self) -> int:
         """Empties the instrument's error queue; the oldest error number, 0 if none."""
