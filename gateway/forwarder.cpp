@@ -43,7 +43,37 @@ bool is_gateway_error_query(const std::string& line) {
 }
 
 std::string status_answer(std::int32_t status) {
-    return std::to_string(status) + ",\"" + text::utf8_to_latin1(described(status)) + "\"";
+    // SCPI error texts are 7-bit ASCII, and VISA clients decode answers as ASCII unless
+    // told otherwise: the German letters are spelt out.
+    std::string ascii;
+    for (char c : text::utf8_to_latin1(described(status))) {
+        switch (static_cast<unsigned char>(c)) {
+            case 0xE4:
+                ascii += "ae";
+                break;
+            case 0xF6:
+                ascii += "oe";
+                break;
+            case 0xFC:
+                ascii += "ue";
+                break;
+            case 0xC4:
+                ascii += "Ae";
+                break;
+            case 0xD6:
+                ascii += "Oe";
+                break;
+            case 0xDC:
+                ascii += "Ue";
+                break;
+            case 0xDF:
+                ascii += "ss";
+                break;
+            default:
+                ascii += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+        }
+    }
+    return std::to_string(status) + ",\"" + ascii + "\"";
 }
 
 Outcome Forwarder::forward(const LineEvent& event) {

@@ -30,7 +30,7 @@ struct Outcome {
 // leading colon: GATEway:ERRor?
 bool is_gateway_error_query(const std::string& line);
 
-// "<status>,\"<text>\"" in Latin-1, the form the instrument answers SYST:ERR? in.
+// "<status>,\"<text>\"", the form the instrument answers SYST:ERR? in, in ASCII.
 std::string status_answer(std::int32_t status);
 
 class Forwarder {

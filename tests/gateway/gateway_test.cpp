@@ -48,8 +48,8 @@ TEST_P(GatewaySerialTest, FailedExchangeGivesEmptyLineAndItsStatus) {
     Client client(server_->port());
     sim_->serial_door().faults().arm(tarvolux::sim::SerialFault::EotResponse);
     EXPECT_EQ(client.ask("*IDN?"), "");
-    // Latin-1, as every line of the instrument.
-    EXPECT_EQ(client.ask("GATEWAY:ERR?"), "301,\"Ger\xE4t hat nichts zu senden (EOT)\"");
+    // ASCII, as SCPI wants error texts.
+    EXPECT_EQ(client.ask("GATEWAY:ERR?"), "301,\"Geraet hat nichts zu senden (EOT)\"");
     EXPECT_EQ(client.ask("GATEWAY:ERR?"), "0,\"kein Fehler\"");
     EXPECT_EQ(client.ask("*IDN?"), sim_->idn());
 }
