@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build test demo package clean fuzz sanitize bench-transport
+.PHONY: all deps configure build test demo package clean fuzz sanitize bench-transport bench-gateway
 
 all: build
 
@@ -31,6 +31,13 @@ bench-transport: configure
 	@scripts/setup-deps bench
 	@cmake --build $(BUILD) -j $(JOBS) --target transport_bench
 	@$(BUILD)/bin/transport_bench
+
+# The gateway's CPU per forwarded query, and PyVISA through it against the driver's
+# direct query (Debian's python3 with PyVISA). Not part of `make test`.
+bench-gateway: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target gateway_bench zk7416-gateway zk7416_python
+	@$(BUILD)/bin/gateway_bench
+	@PYTHONPATH=$(BUILD)/python /usr/bin/python3 bench/pyvisa_idn.py $(BUILD)/bin/zk7416-gateway
 
 # Fuzzing with libFuzzer (clang) in its own build folder: every harness under fuzz/
 # runs FUZZ_SECONDS seconds, starting from its corpus in the repository.
