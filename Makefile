@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build test demo package clean fuzz sanitize bench-transport bench-gateway
+.PHONY: all deps configure build test demo package package-test clean fuzz sanitize bench-transport bench-gateway
 
 all: build
 
@@ -22,9 +22,21 @@ test: build
 demo: build
 	@scripts/demo $(BUILD)
 
-# Packaging, not set-up: the Debian package ohm7416_<version>_<arch>.deb in $(BUILD).
-package: build
-	@cd $(BUILD) && cpack -G DEB
+# Packaging, not set-up: the Debian packages (see debian/) in $(DEB_DIR), built by
+# dpkg-buildpackage from a copy of the tree. `make test` then also runs lintian and the
+# metadata checks on them.
+DEB_DIR ?= $(BUILD)/deb
+
+package:
+	@scripts/setup-deps package
+	@scripts/build-packages $(DEB_DIR)
+
+# The packages installed, used and removed in a clean Debian root made by debootstrap
+# (kept in $(BUILD)/package-test and copied afresh for each run; needs root).
+package-test:
+	@scripts/setup-deps package
+	@[ -n "$$(ls $(DEB_DIR)/*.changes 2>/dev/null)" ] || scripts/build-packages $(DEB_DIR)
+	@scripts/package-test $(DEB_DIR) $(BUILD)/package-test
 
 # The transport benchmark; its comparison script needs pyserial. Not part of `make test`.
 bench-transport: configure
