@@ -89,13 +89,30 @@ void OperatorView::add_statistics() {
     const QKeySequence keys(Qt::CTRL | Qt::Key_K);
     statistics_switch_->setShortcut(keys);
     statistics_switch_->setToolTip(ui::with_shortcut(QStringLiteral("Statistik zeigen"), keys));
-    form_.graphControlsLayout->insertWidget(
-        form_.graphControlsLayout->indexOf(form_.storeSwitch) + 1, statistics_switch_);
-    QWidget::setTabOrder(form_.storeSwitch, statistics_switch_);
+    // Beside the close button there is room, whatever the panel shows; the panel is no
+    // wider than before until the group is shown.
+    form_.closeLayout->insertWidget(0, statistics_switch_);
+    set_tab_order();
     connect(statistics_switch_, &QCheckBox::toggled, this, [this](bool on) {
         statistics_->setVisible(on);
         if (on) statistics_->refresh(true);
     });
+}
+
+// In reading order: the statistics group's buttons after the settings above it, the
+// chart's tools after its controls and before the chart, the switch before the close
+// button.
+void OperatorView::set_tab_order() {
+    QList<QWidget*> chain{form_.memoryButton};
+    for (const char* name : {"histogramButton", "statisticsResetButton"})
+        chain << statistics_->findChild<QWidget*>(QString::fromLatin1(name));
+    for (int i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+    chain = {form_.imageButton};
+    for (const char* name : {"fitButton", "zoomInButton", "zoomOutButton", "resetViewButton",
+                             "copyValuesButton", "saveValuesButton"})
+        chain << tools_->findChild<QWidget*>(QString::fromLatin1(name));
+    chain << x_axis_ << form_.plot << statistics_switch_ << form_.closeButton;
+    for (int i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 void OperatorView::catch_up() {

@@ -48,6 +48,7 @@ class OperatorView : public QObject {
   private:
     void add_chart_tools();
     void add_statistics();
+    void set_tab_order();
     QStringList cursor_lines(std::size_t index) const;
 
     QWidget& panel_;

@@ -102,7 +102,8 @@ QLabel* StatisticsGroup::add_figure(int row, int column, const QString& caption,
     value->setObjectName(QString::fromLatin1(name));
     value->setAccessibleName(caption);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("00.000000 mOhm")));
+    // Wide enough that a figure growing by a digit does not move its neighbours.
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("000.0000 mOhm")));
     grid->addWidget(label, row, column);
     grid->addWidget(value, row + 1, column);
     return value;

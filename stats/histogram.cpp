@@ -99,10 +99,9 @@ std::vector<Histogram::Bin> Histogram::bins(std::optional<double> deviation) con
     const std::int64_t first = floor_div(occupied_lo_, k);
     const std::int64_t last = floor_div(occupied_hi_, k);
     result.reserve(static_cast<std::size_t>(last - first + 1));
-    for (std::int64_t g = first; g <= last; ++g) {
-        double low = origin_ + static_cast<double>(g * k) * width_;
-        result.push_back({low, low + static_cast<double>(k) * width_, 0});
-    }
+    // Each edge computed once, so one bin ends exactly where the next begins.
+    auto edge = [&](std::int64_t g) { return origin_ + static_cast<double>(g * k) * width_; };
+    for (std::int64_t g = first; g <= last; ++g) result.push_back({edge(g), edge(g + 1), 0});
     for (std::int64_t i = occupied_lo_; i <= occupied_hi_; ++i)
         result[static_cast<std::size_t>(floor_div(i, k) - first)].count +=
             fine_[static_cast<std::size_t>(i - lo_)];

@@ -99,7 +99,11 @@ void HistogramWidget::paintEvent(QPaintEvent*) {
         if (!std::isfinite(line.x)) continue;
         painter.setPen(QPen(line.color, 1.5));
         painter.drawLine(QPointF(to_x(line.x), area.top()), QPointF(to_x(line.x), area.bottom()));
-        painter.drawText(QPointF(to_x(line.x) + 3, area.top() + 14), line.caption);
+        // The caption beside its line, on the side where it fits.
+        const double caption_width = painter.fontMetrics().horizontalAdvance(line.caption);
+        double x = to_x(line.x) + 3;
+        if (x + caption_width > area.right()) x = to_x(line.x) - 3 - caption_width;
+        painter.drawText(QPointF(x, area.top() + 14), line.caption);
     }
 }
 
