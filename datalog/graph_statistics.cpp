@@ -174,6 +174,9 @@ void add_graph_tools(QDialog& dialog, Ui::DataloggerGraphDialog& form) {
     toggle->setShortcut(keys);
     toggle->setToolTip(ui::with_shortcut(QStringLiteral("Statistik und Histogramm zeigen"), keys));
     tools->row().addWidget(toggle);
+    // The chart can take the focus now; the dialog still opens with it where it always
+    // had it.
+    form.printButton->setFocus();
     QObject::connect(toggle, &QCheckBox::toggled, &dialog, [pane, &dialog](bool on) {
         pane->setVisible(on);
         dialog.adjustSize();

@@ -218,6 +218,7 @@ TEST_F(ReadoutPanelTest, TheGraphShowsTheProgramsFiguresBesideTheInstrumentsAndC
         when_shown("DataloggerGraphDialog", [&](QDialog* graph) {
             auto* pane = child<QWidget>(graph, "statisticsPane");
             EXPECT_FALSE(pane->isVisibleTo(graph));
+            EXPECT_EQ(graph->focusWidget(), child<QWidget>(graph, "printButton"));
             child<QCheckBox>(graph, "statisticsSwitch")->click();
             EXPECT_TRUE(pane->isVisibleTo(graph));
 

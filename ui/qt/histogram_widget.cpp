@@ -11,7 +11,7 @@ namespace ui {
 
 namespace {
 
-constexpr int LEFT = 56, RIGHT = 16, TOP = 24, BOTTOM = 44;
+constexpr int LEFT = 56, RIGHT = 16, TOP = 24, BOTTOM = 58;
 
 }  // namespace
 
@@ -84,8 +84,9 @@ void HistogramWidget::paintEvent(QPaintEvent*) {
     painter.drawRect(area);
     painter.drawText(QRectF(0, 4, width(), 18), Qt::AlignHCenter | Qt::AlignVCenter,
                      QStringLiteral("Anzahl über %1").arg(unit_));
-    painter.drawText(QRectF(LEFT, height() - 22, area.width(), 18),
-                     Qt::AlignHCenter | Qt::AlignVCenter, caption_);
+    // Two lines where the window is narrow.
+    painter.drawText(QRectF(4, area.bottom() + 20, width() - 8, BOTTOM - 20),
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, caption_);
 
     painter.setClipRect(area);
     painter.setPen(QPen(QColor(0, 110, 0), 0));
@@ -95,15 +96,18 @@ void HistogramWidget::paintEvent(QPaintEvent*) {
         painter.drawRect(QRectF(QPointF(to_x(bar.low), to_y(static_cast<double>(bar.count))),
                                 QPointF(to_x(bar.high), area.bottom())));
     }
+    // Each caption a row lower than the one before, so that close lines stay readable.
+    int row = 0;
     for (const Line& line : lines_) {
         if (!std::isfinite(line.x)) continue;
+        ++row;
         painter.setPen(QPen(line.color, 1.5));
         painter.drawLine(QPointF(to_x(line.x), area.top()), QPointF(to_x(line.x), area.bottom()));
         // The caption beside its line, on the side where it fits.
         const double caption_width = painter.fontMetrics().horizontalAdvance(line.caption);
         double x = to_x(line.x) + 3;
         if (x + caption_width > area.right()) x = to_x(line.x) - 3 - caption_width;
-        painter.drawText(QPointF(x, area.top() + 14), line.caption);
+        painter.drawText(QPointF(x, area.top() + 14 * row), line.caption);
     }
 }
 
