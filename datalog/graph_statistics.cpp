@@ -23,7 +23,10 @@ namespace datalog {
 
 namespace {
 
+// Minimum, maximum and mean as precise as a single-precision value; the spread less,
+// so that the float's last digits do not pose as information.
 constexpr int VALUE_DIGITS = 7;
+constexpr int SPREAD_DIGITS = 4;
 
 std::string entry_text(const char* field, std::size_t size) {
     return text::field_text_utf8(field, size);
@@ -45,8 +48,8 @@ QStringList cursor_lines(const ui::PlotWidget::CursorPoint& p) {
     const instrument::DatalogReadout& readout = instrument::dl_readout;
     if (p.index >= readout.dl_data().size()) return {};
     const instrument::DlEntry& entry = readout.dl_data()[p.index];
-    QStringList lines{QStringLiteral("Nr. %1").arg(readout.first_value() +
-                                                   static_cast<std::int64_t>(p.index))};
+    QStringList lines{
+        QStringLiteral("Nr. %1").arg(readout.first_value() + static_cast<std::int64_t>(p.index))};
     std::string when = date_and_time(entry);
     if (!when.empty()) lines << QString::fromStdString(when);
     lines << QString::fromStdString(entry_text(entry.value));
@@ -66,15 +69,16 @@ QGroupBox* figures_group(QWidget* parent, const ReadoutFigures& figures) {
         const char* caption;
         std::optional<double> program;
         std::optional<double> instrument;
+        int digits;
     };
     auto read = [&](double value) {
         return instrument_figures ? std::optional<double>(value) : std::nullopt;
     };
-    const Row rows[] = {{"Minimum", v.minimum(), read(instrument::dblmin)},
-                        {"Maximum", v.maximum(), read(instrument::dblmax)},
-                        {"Mittelwert", v.mean(), read(instrument::dblavg)},
-                        {"Std.Abweichung", v.deviation(), read(instrument::dbldev)},
-                        {"Spannweite", v.range(), std::nullopt}};
+    const Row rows[] = {{"Minimum", v.minimum(), read(instrument::dblmin), VALUE_DIGITS},
+                        {"Maximum", v.maximum(), read(instrument::dblmax), VALUE_DIGITS},
+                        {"Mittelwert", v.mean(), read(instrument::dblavg), VALUE_DIGITS},
+                        {"Std.Abweichung", v.deviation(), read(instrument::dbldev), SPREAD_DIGITS},
+                        {"Spannweite", v.range(), std::nullopt, SPREAD_DIGITS}};
     const QString headings[] = {QStringLiteral("Programm"), QStringLiteral("Gerät"),
                                 QStringLiteral("Differenz")};
     for (int c = 0; c < 3; ++c) grid->addWidget(new QLabel(headings[c], group), 0, c + 1);
@@ -93,9 +97,9 @@ QGroupBox* figures_group(QWidget* parent, const ReadoutFigures& figures) {
         if (row.program && row.instrument) difference = *row.program - *row.instrument;
         add(r, 0, caption, caption);
         add(r, 1, caption + QStringLiteral(" Programm"),
-            QString::fromStdString(stats::figure_text(row.program, unit, VALUE_DIGITS)));
+            QString::fromStdString(stats::figure_text(row.program, unit, row.digits)));
         add(r, 2, caption + QStringLiteral(" Gerät"),
-            QString::fromStdString(stats::figure_text(row.instrument, unit, VALUE_DIGITS)));
+            QString::fromStdString(stats::figure_text(row.instrument, unit, row.digits)));
         add(r, 3, caption + QStringLiteral(" Differenz"),
             QString::fromStdString(stats::figure_text(difference, unit, 3)));
         ++r;

@@ -1,9 +1,9 @@
 #include "export/shown_values.h"
 
+#include "export/export_data.h"
 #include "export/export_rows.h"
 #include "export/export_types.h"
 #include "files/atomic_file.h"
-#include "files/project_dir.h"
 #include "text/latin1.h"
 #include "text/text_field.h"
 #include "ui/ui.h"
@@ -28,24 +28,18 @@ std::string shown_values_text(const ShownValues& values, const AsciiExp& format)
     std::string table = row({"Nr.", values.time_heading, "Wert", "Einheit"}, format) + "\n";
     for (const ShownValues::Row& r : values.rows) {
         std::string time = values.time_is_number ? with_decimal_separator(r.time, format) : r.time;
-        table += row({std::to_string(r.number), time, with_decimal_separator(r.value, format),
-                      r.unit},
-                     format) +
-                 "\n";
+        table +=
+            row({std::to_string(r.number), time, with_decimal_separator(r.value, format), r.unit},
+                format) +
+            "\n";
     }
     return table;
 }
 
 int save_shown_values(const ShownValues& values) {
     const AsciiExp format = format_in_use();
-    ui::FileSelection selection;
-    selection.title = "Als CSV speichern";
-    selection.start_folder = files::join_path(files::curr_dir, "EXPORT");
-    selection.file_spec = "*" + std::string(text::field_text(format.extension));
-    selection.mode = ui::FileMode::Save;
-    selection.restrict_extension = true;
-    selection.allow_new_folders = true;
-    auto path = ui::select_file(selection);
+    auto path = ui::select_file(
+        export_file_selection("Als CSV speichern", text::field_text(format.extension)));
     if (!path) return 0;
     std::string bytes = text::utf8_to_latin1(shown_values_text(values, format));
     return files::report_save(files::save_file(*path, bytes.data(), bytes.size()), *path);

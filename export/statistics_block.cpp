@@ -42,11 +42,11 @@ std::string statistics_lines(const stats::SessionStatistics& statistics) {
         for (int c = limits->first_class(); c <= limits->last_class(); ++c) {
             auto percent = classes.percent(c);
             std::string label = std::string("Klasse ") + stats::CLASS_NAMES[c];
-            lines += lead +
-                     row({label, std::to_string(classes.count(c)),
-                          percent ? with_decimal_separator(text::format_fixed(*percent, 2)) : "",
-                          "%"}) +
-                     "\n";
+            lines +=
+                lead +
+                row({label, std::to_string(classes.count(c)),
+                     percent ? with_decimal_separator(text::format_fixed(*percent, 2)) : "", "%"}) +
+                "\n";
         }
     }
     lines += lead + row({"Übersteuert", std::to_string(statistics.overloads())}) + "\n";

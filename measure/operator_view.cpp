@@ -70,7 +70,8 @@ void OperatorView::add_chart_tools() {
     connect(toggle, &QShortcut::activated, this,
             [this] { x_axis_->setCurrentIndex(1 - x_axis_->currentIndex()); });
 
-    plot.set_cursor_text([this](const ui::PlotWidget::CursorPoint& p) { return cursor_lines(p.index); });
+    plot.set_cursor_text(
+        [this](const ui::PlotWidget::CursorPoint& p) { return cursor_lines(p.index); });
     // The axis-limit fields show the bounds the operator's view chose.
     connect(&plot, &ui::PlotWidget::value_range_changed, this, [this](double low, double high) {
         ui::show_real(form_.axisLowSpin, low);

@@ -42,14 +42,12 @@ StatisticsGroup::StatisticsGroup(QWidget* parent) : QGroupBox(QStringLiteral("St
     setObjectName(QStringLiteral("statisticsGroup"));
     setAccessibleName(title());
     auto* grid = new QGridLayout(this);
-    const char* const names[FIGURES] = {"statCount", "statMean",    "statDeviation",
-                                        "statMinimum", "statMaximum", "statRange",
-                                        "statCp",      "statCpk"};
-    const QString captions[FIGURES] = {QStringLiteral("Anzahl"),     QStringLiteral("Mittelwert"),
-                                       QStringLiteral("Std.Abweichung"),
-                                       QStringLiteral("Minimum"),    QStringLiteral("Maximum"),
-                                       QStringLiteral("Spannweite"), QStringLiteral("Cp"),
-                                       QStringLiteral("Cpk")};
+    const char* const names[FIGURES] = {"statCount",   "statMean",  "statDeviation", "statMinimum",
+                                        "statMaximum", "statRange", "statCp",        "statCpk"};
+    const QString captions[FIGURES] = {
+        QStringLiteral("Anzahl"),  QStringLiteral("Mittelwert"), QStringLiteral("Std.Abweichung"),
+        QStringLiteral("Minimum"), QStringLiteral("Maximum"),    QStringLiteral("Spannweite"),
+        QStringLiteral("Cp"),      QStringLiteral("Cpk")};
     for (int f = 0; f < FIGURES; ++f) figures_[f] = add_figure(0, f, captions[f], names[f]);
     const char* const class_names[5] = {"statClass1", "statClass2", "statClass3", "statClass4",
                                         "statClass5"};
@@ -94,8 +92,7 @@ StatisticsGroup::StatisticsGroup(QWidget* parent) : QGroupBox(QStringLiteral("St
 
 StatisticsGroup::~StatisticsGroup() = default;
 
-QLabel* StatisticsGroup::add_figure(int row, int column, const QString& caption,
-                                    const char* name) {
+QLabel* StatisticsGroup::add_figure(int row, int column, const QString& caption, const char* name) {
     auto* grid = static_cast<QGridLayout*>(layout());
     auto* label = new QLabel(caption, this);
     auto* value = new QLabel(QStringLiteral("-"), this);
@@ -141,10 +138,11 @@ void StatisticsGroup::show_figures() {
         classes_[c]->setVisible(used);
         class_captions_[c]->setVisible(used);
         auto percent = s.classes().percent(c);
-        classes_[c]->setText(percent ? QStringLiteral("%1 (%2 %)")
-                                           .arg(s.classes().count(c))
-                                           .arg(QString::fromStdString(text::format_fixed(*percent, 1)))
-                                     : QStringLiteral("-"));
+        classes_[c]->setText(percent
+                                 ? QStringLiteral("%1 (%2 %)")
+                                       .arg(s.classes().count(c))
+                                       .arg(QString::fromStdString(text::format_fixed(*percent, 1)))
+                                 : QStringLiteral("-"));
     }
     overloads_->setText(QString::number(s.overloads()));
     references_->setText(QString::number(s.references()));
@@ -182,7 +180,8 @@ void HistogramWindow::refresh() {
             lines.push_back({limits->highest, OUTER_LIMITS_COLOUR, limit_caption(c.limit_text_4)});
         }
     }
-    if (auto mean = s.values().mean()) lines.push_back({*mean, Qt::magenta, QStringLiteral("Mittelwert")});
+    if (auto mean = s.values().mean())
+        lines.push_back({*mean, Qt::magenta, QStringLiteral("Mittelwert")});
     histogram_->show_histogram(s.histogram(), s.values().deviation(),
                                stats::unit_for(s.values().mean().value_or(0.0)), lines);
 }

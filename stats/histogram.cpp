@@ -62,8 +62,8 @@ void Histogram::make_room_for(double position) {
     // An arithmetic shift is a division by 2^doublings that rounds towards minus
     // infinity, as the merged bin's index must.
     const int shift = std::min(doublings, 63);
-    const std::int64_t new_lo = static_cast<std::int64_t>(low + std::floor((high - low) / 2)) -
-                                FINE_BINS / 2;
+    const std::int64_t new_lo =
+        static_cast<std::int64_t>(low + std::floor((high - low) / 2)) - FINE_BINS / 2;
     std::vector<std::uint64_t> merged(static_cast<std::size_t>(FINE_BINS), 0);
     for (std::int64_t i = 0; i < FINE_BINS; ++i) {
         if (fine_[static_cast<std::size_t>(i)] == 0) continue;
@@ -80,10 +80,11 @@ std::int64_t Histogram::group_size(std::optional<double> deviation) const {
     double wanted = step_;
     if (deviation && *deviation > 0.0 && n_ > 1)
         wanted = std::max(wanted, 3.49 * *deviation / std::cbrt(static_cast<double>(n_)));
-    // A hair below a whole number of fine bins is that number, not one more.
-    std::int64_t k = std::max<std::int64_t>(1, static_cast<std::int64_t>(
-                                                   std::ceil(wanted / width_ - 1e-9)));
     const std::int64_t span = occupied_hi_ - occupied_lo_ + 1;
+    // A hair below a whole number of fine bins is that number, not one more; a bin
+    // wider than all the values is as good as one just as wide.
+    const double fine_bins = std::min(std::ceil(wanted / width_ - 1e-9), static_cast<double>(span));
+    const std::int64_t k = std::max<std::int64_t>(1, static_cast<std::int64_t>(fine_bins));
     return std::max(k, (span + MAX_SHOWN_BINS - 1) / MAX_SHOWN_BINS);
 }
 

@@ -52,9 +52,9 @@ class Histogram {
     std::int64_t lo_ = 0;
     std::int64_t occupied_lo_ = 0;  // lowest and highest index with a value
     std::int64_t occupied_hi_ = 0;
-    double width_ = 0.0;   // of a fine bin; bin k spans [origin_ + k w, origin_ + (k+1) w)
+    double width_ = 0.0;  // of a fine bin; bin k spans [origin_ + k w, origin_ + (k+1) w)
     double origin_ = 0.0;
-    double step_ = 0.0;    // the coarsest step of the values seen
+    double step_ = 0.0;  // the coarsest step of the values seen
     std::uint64_t n_ = 0;
 };
 

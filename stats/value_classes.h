@@ -33,9 +33,13 @@ int classify(const Limits& limits, double x);
 
 class ClassCounts {
   public:
-    void add(const Limits& limits, double x) { ++counts_[static_cast<std::size_t>(classify(limits, x))]; }
+    void add(const Limits& limits, double x) {
+        ++counts_[static_cast<std::size_t>(classify(limits, x))];
+    }
     void reset() { counts_ = {}; }
-    std::uint64_t count(int value_class) const { return counts_[static_cast<std::size_t>(value_class)]; }
+    std::uint64_t count(int value_class) const {
+        return counts_[static_cast<std::size_t>(value_class)];
+    }
     std::uint64_t total() const;
     // Percent of the classified values; nullopt while none was classified.
     std::optional<double> percent(int value_class) const;

@@ -75,7 +75,8 @@ TEST_F(StatisticsBlockTest, ShownValuesSavedInTheFirstTypesFormatBeforeAnyExport
     values.time_is_number = false;
     values.rows = {{1, "05.03.2003 09:05:03:00", "1.5", "Ohm"}};
     EXPECT_EQ(exporting::shown_values_text(values, exporting::format_in_use()),
-              "Nr. \t Datum Uhrzeit \t Wert \t Einheit \t\n1 \t 05.03.2003 09:05:03:00 \t 1.5 \t Ohm \t\n");
+              "Nr. \t Datum Uhrzeit \t Wert \t Einheit \t\n1 \t 05.03.2003 09:05:03:00 \t 1.5 \t "
+              "Ohm \t\n");
 
     backend.cancel_file();
     EXPECT_EQ(exporting::save_shown_values(values), 0);

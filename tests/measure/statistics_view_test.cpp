@@ -61,8 +61,9 @@ TEST_F(OperatorView, TheStatisticsCountWhatTheCycleBringsSinceTheStartOrTheReset
     EXPECT_EQ(figure("statReferences"), "1");
     const auto& s = measure::live_statistics;
     ASSERT_EQ(s.classes().total(), 20u);
-    EXPECT_EQ(figure("statClass3"),
-              QString("%1 (%2 %)").arg(s.classes().count(2)).arg(s.classes().count(2) * 5.0, 0, 'f', 1));
+    EXPECT_EQ(
+        figure("statClass3"),
+        QString("%1 (%2 %)").arg(s.classes().count(2)).arg(s.classes().count(2) * 5.0, 0, 'f', 1));
     EXPECT_EQ(figure("statCpk"), QString::number(*s.capability().cpk, 'f', 2));
     EXPECT_FALSE(panel->findChild<QLabel*>("statClass1")->isVisibleTo(panel)) << "two limits";
 
@@ -118,13 +119,14 @@ TEST_F(OperatorView, TheChartsToolsFitResetAndCopyTheValuesShown) {
     exporting::ascii_exp.decimal_separator = ',';  // the format of the last export
     exporting::ascii_exp.column_separator = ';';
     click("copyValuesButton");
-    const QStringList copied =
-        QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    const QStringList copied = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(copied.size(), 13);
     EXPECT_EQ(copied[0], "Nr. ; Zeit seit Start [s] ; Wert ; Einheit ;");
     EXPECT_TRUE(copied[1].startsWith("0 ; ")) << copied[1].toStdString();
-    EXPECT_TRUE(copied[12].endsWith(QString(" ; %1 ; mOhm ;").arg(QString::number(
-        plot.value_at(11), 'g', 7).replace('.', ',')))) << copied[12].toStdString();
+    EXPECT_TRUE(
+        copied[12].endsWith(QString(" ; %1 ; mOhm ;")
+                                .arg(QString::number(plot.value_at(11), 'g', 7).replace('.', ','))))
+        << copied[12].toStdString();
 
     click("resetViewButton");
     EXPECT_EQ(plot.value_range(), std::make_pair(0.0, 200.0));

@@ -91,8 +91,8 @@ TEST(ValueClasses, LimitsBelongToTheClassNearerGood) {
     struct Row {
         double x;
         int two_limits, four_limits;
-    } rows[] = {{0.4, 1, 0}, {0.5, 1, 1}, {0.99, 1, 1}, {1.0, 2, 2}, {2.0, 2, 2},
-                {2.01, 3, 3}, {3.0, 3, 3}, {3.5, 3, 4}};
+    } rows[] = {{0.4, 1, 0}, {0.5, 1, 1},  {0.99, 1, 1}, {1.0, 2, 2},
+                {2.0, 2, 2}, {2.01, 3, 3}, {3.0, 3, 3},  {3.5, 3, 4}};
     for (const Row& r : rows) {
         EXPECT_EQ(stats::classify(two, r.x), r.two_limits) << r.x;
         EXPECT_EQ(stats::classify(four, r.x), r.four_limits) << r.x;

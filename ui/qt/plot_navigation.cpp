@@ -166,8 +166,9 @@ void PlotWidget::move_cursor(std::ptrdiff_t step) {
 // --- mouse and keyboard ----------------------------------------------------------------
 
 void PlotWidget::mousePressEvent(QMouseEvent* event) {
-    const bool band = event->button() == Qt::RightButton ||
-                      (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ShiftModifier));
+    const bool band =
+        event->button() == Qt::RightButton ||
+        (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ShiftModifier));
     if (!band && event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
     drag_ = band ? Drag::Band : Drag::Pan;
     drag_start_ = drag_now_ = event->position().toPoint();
@@ -189,8 +190,8 @@ void PlotWidget::mouseMoveEvent(QMouseEvent* event) {
         const QRectF area = plot_area();
         const QPoint moved = at - drag_start_;
         x_view_ = shifted(drag_x_, -moved.x() / area.width() * (drag_x_.second - drag_x_.first));
-        set_operator_value_range(
-            shifted(drag_value_, moved.y() / area.height() * (drag_value_.second - drag_value_.first)));
+        set_operator_value_range(shifted(
+            drag_value_, moved.y() / area.height() * (drag_value_.second - drag_value_.first)));
         return;
     }
     // The cursor goes to the point nearest the mouse along the horizontal axis.

@@ -399,7 +399,8 @@ void PlotWidget::paint_cursor(QPainter& painter, const QRectF& area) const {
     const QStringList lines = cursor_lines();
     const QFontMetrics metrics = painter.fontMetrics();
     int text_width = 0;
-    for (const QString& line : lines) text_width = std::max(text_width, metrics.horizontalAdvance(line));
+    for (const QString& line : lines)
+        text_width = std::max(text_width, metrics.horizontalAdvance(line));
     QRectF box(0, 0, text_width + 12, metrics.height() * lines.size() + 8);
     box.moveTopLeft(QPointF(pixel.x() + 8, area.top() + 6));
     if (box.right() > area.right()) box.moveRight(pixel.x() - 8);
