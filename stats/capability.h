@@ -1,4 +1,4 @@
-// Process capability of values against specification limits: how many standard
+// Process capability of values against tolerance limits: how many standard
 // deviations fit between the mean and the limits. Cp compares the width of the
 // tolerance with the spread (six deviations) and needs both limits; Cpk takes the
 // nearer limit, so it also falls when the process is off centre, and with one limit

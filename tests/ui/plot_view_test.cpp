@@ -121,6 +121,14 @@ TEST_F(PlotView, TheCursorReadsThePointNearestTheMouseAndMovesWithTheKeys) {
     EXPECT_EQ(plot.accessibleDescription(), "Nr. 3, 12.343 mOhm");
     QTest::keyClick(&plot, Qt::Key_Escape);
     EXPECT_FALSE(plot.cursor());
+    QTest::keyClick(&plot, Qt::Key_End);
+    EXPECT_EQ(plot.cursor()->number, 39);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&plot, &leave);
+    EXPECT_TRUE(plot.cursor()) << "the keyboard is still on the chart";
+    plot.clearFocus();  // a click on the print button: no read-out on the paper
+    EXPECT_FALSE(plot.cursor());
+    plot.setFocus();
 
     // Keys zoom and move the view too.
     const Range x = plot.shown_x_range();

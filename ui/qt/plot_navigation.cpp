@@ -259,11 +259,12 @@ void PlotWidget::keyPressEvent(QKeyEvent* event) {
             zoom(1.0 / ZOOM_STEP, Qt::Horizontal | Qt::Vertical);
             break;
         case Qt::Key_Home:
-            move_cursor(-static_cast<std::ptrdiff_t>(count_));
+        case Qt::Key_End: {
+            // The first or the last point shown.
+            auto [first, last] = shown_points();
+            if (first < last) set_cursor(event->key() == Qt::Key_Home ? first : last - 1);
             break;
-        case Qt::Key_End:
-            move_cursor(static_cast<std::ptrdiff_t>(count_));
-            break;
+        }
         case Qt::Key_Escape:
             // Without a cursor Escape belongs to the window (a dialog closes).
             if (!cursor_number_) return QWidget::keyPressEvent(event);
@@ -275,9 +276,22 @@ void PlotWidget::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+// The read-out stays while the mouse or the keyboard is on the chart, and goes with
+// the last of them: a chart printed or saved after a click elsewhere shows none.
+void PlotWidget::enterEvent(QEnterEvent* event) {
+    mouse_inside_ = true;
+    QWidget::enterEvent(event);
+}
+
 void PlotWidget::leaveEvent(QEvent* event) {
+    mouse_inside_ = false;
     if (cursor_number_ && !hasFocus()) set_cursor(std::nullopt);
     QWidget::leaveEvent(event);
+}
+
+void PlotWidget::focusOutEvent(QFocusEvent* event) {
+    if (cursor_number_ && !mouse_inside_) set_cursor(std::nullopt);
+    QWidget::focusOutEvent(event);
 }
 
 }  // namespace ui

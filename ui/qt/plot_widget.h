@@ -153,7 +153,9 @@ class PlotWidget : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     struct Point {
@@ -198,6 +200,7 @@ class PlotWidget : public QWidget {
 
     std::optional<std::int64_t> cursor_number_;
     CursorText cursor_text_;
+    bool mouse_inside_ = false;
     // A drag in progress: moving the view, or drawing the rectangle to zoom into.
     enum class Drag { None, Pan, Band };
     Drag drag_ = Drag::None;
