@@ -7,6 +7,7 @@
 #include "export/export_file.h"
 #include "settings/datalog_blocks.h"
 #include "instrument/instrument_handle.h"
+#include "measure/operator_view.h"
 #include "settings/records.h"
 #include "text/text_field.h"
 #include "ui/callback_scope.h"
@@ -86,6 +87,7 @@ MeasurePanel::MeasurePanel(QWidget* parent, bool demo_switch_visible,
     fill_choices();
     ui::name_controls_for_accessibility(this);
     connect_controls();
+    operator_view_ = new OperatorView(*this, *ui_);
     set_lamp(false);
 
     // The measurement timer runs while the panel is open; its ticks do nothing while no
