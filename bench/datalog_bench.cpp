@@ -187,7 +187,8 @@ BENCHMARK(BM_GraphOpen)->Unit(benchmark::kMillisecond)->UseRealTime();
 }  // namespace
 
 int main(int argc, char** argv) {
-    bench::run_offscreen_benchmarks(argc, argv);
+    bench::run_offscreen_benchmarks(
+        argc, argv, "The datalogger read-out of a full block, its list and its graph.");
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("peak memory (max RSS): %.1f MB\n", usage.ru_maxrss / 1024.0);
