@@ -46,24 +46,26 @@ fuzz:
 	@scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 # The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer
-# (leak checking on) in its own build folder, run by ctest. It needs no suppressions:
-# Qt's offscreen platform leaves no leak reports. A test that fails is run again, up to
-# three times: now and then the leak checker reports one block of 152 bytes allocated
-# inside QtCore after a test has passed (seen in the memory dialogs' cancel test), and
-# another run of the same test is clean. The cause is not found yet; the same block is
-# reported whenever thread-local storage is left out of the scan. A leak that happens
-# every time, or any address or undefined-behaviour error, fails every run and still
-# fails the suite.
+# (leak checking on, in every test) in its own build folder, run by ctest, every test
+# once. intercept_tls_get_addr=0: GCC 12's runtime guesses the extent of a thread-local
+# block that glibc allocated on first use (the GPIB simulation library's, loaded with
+# dlopen) from the 16 bytes before it whenever the block starts 16 bytes into a page;
+# those bytes are the allocator's chunk header, and the leak check at exit then scans
+# from a small address for tens of gigabytes and dies ("Tracer caught signal 11").
+# Whether a test hits it depends on the heap layout, even on the length of its command
+# line. Without the interception the leak check takes blocks allocated by the dynamic
+# loader as reachable, which they are.
 SANITIZE_BUILD ?= build-sanitize
+SANITIZE_ASAN_OPTIONS = detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1:intercept_tls_get_addr=0
 
 sanitize: deps
 	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DOHM7416_SANITIZE=ON \
 	  -DOHM7416_BENCH=OFF >/dev/null
 	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	@cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
-	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+	  ASAN_OPTIONS=$(SANITIZE_ASAN_OPTIONS) \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ctest --output-on-failure -j $(JOBS) --repeat until-pass:3
+	  ctest --output-on-failure -j $(JOBS)
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD) $(SANITIZE_BUILD)
