@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build test demo package clean fuzz sanitize bench-transport
+.PHONY: all deps configure build test demo package clean fuzz sanitize tsan bench-transport
 
 all: build
 
@@ -67,5 +67,19 @@ sanitize: deps
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
+# The tests that run more than one thread (label `threads`: the simulator's doors, the
+# program against a simulator on its own thread, the embedded simulation, the soak run)
+# built with ThreadSanitizer in their own build folder. Only what those tests need is
+# built.
+TSAN_BUILD   ?= build-tsan
+TSAN_TARGETS  = sim_tests tarvolux-sim tarvolux_gpib_sim e2e_tests ohm7416_soak ohm7416ctl
+
+tsan: deps
+	@cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOHM7416_TSAN=ON >/dev/null
+	@cmake --build $(TSAN_BUILD) -j $(JOBS) --target $(TSAN_TARGETS)
+	@cd $(TSAN_BUILD) && QT_QPA_PLATFORM=offscreen \
+	  TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$(CURDIR)/tests/sanitizer/tsan.supp \
+	  ctest --output-on-failure -j $(JOBS) -L threads
+
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(SANITIZE_BUILD) $(TSAN_BUILD)
