@@ -283,7 +283,8 @@ BENCHMARK(BM_ProgramAgainstInstrumentFigures)
 }  // namespace
 
 int main(int argc, char** argv) {
-    bench::run_offscreen_benchmarks(argc, argv);
+    bench::run_offscreen_benchmarks(
+        argc, argv, "The datalogger read-out of a full block, its list and its graph.");
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("peak memory (max RSS): %.1f MB\n", usage.ru_maxrss / 1024.0);
