@@ -7,6 +7,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "bench/benchmark_options.h"
 #include "export/ascii_exp.h"
 #include "export/export_file.h"
 #include "export/export_writers.h"
@@ -59,4 +60,6 @@ BENCHMARK(BM_FormatForDisplay);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    return bench::run_benchmarks(argc, argv, "The export writers and the value rewrite.");
+}

@@ -2,7 +2,7 @@
 // against the simulated instrument at its fastest integration over a pseudo-terminal,
 // with the real pauses. The simulator runs on its own thread; only the program's
 // thread is counted. Target: under 5 % of one core.
-//   build/bin/ohm7416_measuring_cpu [seconds] [baud]
+//   build/bin/ohm7416_measuring_cpu [seconds=60] [baud=38400]
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "bench/numeric_arguments.h"
 #include "driver/zk7416.h"
 #include "export/ascii_exp.h"
 #include "export/export_file.h"
@@ -71,10 +72,12 @@ class PausedTime : public ui::Backend {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const std::vector<double> arguments =
+        bench::numeric_arguments(argc, argv, "[seconds=60] [baud=38400]", {60, 38400});
+    const double seconds = arguments[0];
+    const int baud = static_cast<int>(arguments[1]);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
-    const double seconds = argc > 1 ? std::atof(argv[1]) : 60.0;
-    const int baud = argc > 2 ? std::atoi(argv[2]) : 38400;
 
     ui::QtBackend qt;
     PausedTime backend(qt);

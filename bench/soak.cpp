@@ -26,11 +26,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <map>
 #include <memory>
 #include <random>
 #include <string>
 
+#include "bench/numeric_arguments.h"
 #include "driver/zk7416.h"
 #include "export/ascii_exp.h"
 #include "export/export_file.h"
@@ -458,16 +460,19 @@ void Soak::report(double wall, long exported, bool ok) const {
 }  // namespace
 
 int main(int argc, char** argv) {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(argc, argv);
-    const double seconds = argc > 1 ? std::atof(argv[1]) : 60.0;
-    const unsigned seed =
-        argc > 2 ? static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10)) : 7416;
-    const double timeout = argc > 3 ? std::atof(argv[3]) : 0.2;
-    if (seconds <= 0 || timeout <= 0) {
-        std::fprintf(stderr, "usage: %s [seconds=60] [seed=7416] [timeout-seconds=0.2]\n", argv[0]);
+    constexpr const char* usage = "[seconds=60] [seed=7416] [timeout-seconds=0.2]";
+    const std::vector<double> arguments =
+        bench::numeric_arguments(argc, argv, usage, {60, 7416, 0.2});
+    const double seconds = arguments[0];
+    const double timeout = arguments[2];
+    if (seconds <= 0 || timeout <= 0 || arguments[1] < 0 ||
+        arguments[1] > std::numeric_limits<unsigned>::max()) {
+        std::fprintf(stderr, "usage: %s %s\n", argv[0], usage);
         return 2;
     }
+    const auto seed = static_cast<unsigned>(arguments[1]);
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(argc, argv);
     Soak soak(seconds, seed, timeout);
     const int status = soak.run();
     ui::set_backend(nullptr);

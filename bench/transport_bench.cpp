@@ -17,6 +17,7 @@
 
 #include <time.h>
 
+#include "bench/benchmark_options.h"
 #include "driver/zk7416.h"
 #include "platform/gpib_library.h"
 #include "instrument/instrument_handle.h"
@@ -217,4 +218,8 @@ BENCHMARK(BM_FullUploadWallTime)
     ->UseRealTime()
     ->Unit(benchmark::kSecond);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    return bench::run_benchmarks(argc, argv,
+                                 "CPU per query on both transports, the pyserial comparison "
+                                 "and the upload's wall time.");
+}

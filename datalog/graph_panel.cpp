@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "datalog/graph_statistics.h"
 #include "export/export_data.h"
 #include "settings/print_settings.h"
 #include "files/project_dir.h"
@@ -46,6 +47,7 @@ void show_graphic(QWidget* parent) {
     Ui::DataloggerGraphDialog form;
     form.setupUi(&dialog);
     plot_readout(*form.plot);
+    add_graph_tools(dialog, form);
     ui::prepare_panel(dialog);
 
     ui::on_operator(form.printButton, &QPushButton::clicked, &dialog,

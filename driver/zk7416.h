@@ -53,6 +53,7 @@ enum {
  * a longer answer is cut. */
 enum {
     ZK7416_ANSWER_SIZE = 300,             /* a whole answer line (idn, meas_read_string) */
+    ZK7416_COMMAND_SIZE = 297,            /* a command line (without its line feed) */
     ZK7416_UNIT_SIZE = 32,                /* the unit word of zk7416_meas_read */
     ZK7416_NAME_SIZE = 30,                /* datalogger block name, memory label */
     ZK7416_LABEL_TEXT_SIZE = 12,          /* printer label text */

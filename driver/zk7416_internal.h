@@ -55,6 +55,7 @@ constexpr const char* kGpibPrefix = "zk7416";
 // Longest command line the message layer accepts, so that the command, its line feed,
 // the two RS-232 framing bytes and the terminator fit the 300-byte buffers.
 constexpr std::size_t kMaxCommandLength = kBufferSize - 4;
+static_assert(kMaxCommandLength + 1 == ZK7416_COMMAND_SIZE);
 
 }  // namespace zk7416
 

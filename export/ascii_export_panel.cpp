@@ -1,11 +1,13 @@
 #include "export/ascii_export_panel.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QListWidget>
 
 #include "export/export_data.h"
 #include "export/export_file.h"
 #include "export/export_types.h"
+#include "export/statistics_block.h"
 #include "text/latin1.h"
 #include "text/text_field.h"
 #include "ui/qt/operator_actions.h"
@@ -32,6 +34,15 @@ int run_ascii_export_panel(QWidget* parent) {
     }
     if (form.typeList->count() > 0) form.typeList->setCurrentRow(0);
     form.okButton->setEnabled(form.typeList->count() > 0);
+    // Only a running measurement has statistics to close its export with.
+    QCheckBox* statistics = nullptr;
+    if (measure_store_mode == 1) {
+        statistics = new QCheckBox(QStringLiteral("Statistik beim Stopp anhängen"), &dialog);
+        statistics->setObjectName(QStringLiteral("statisticsSwitch"));
+        statistics->setChecked(statistics_at_stop == 1);
+        form.mainLayout->insertWidget(form.mainLayout->indexOf(form.typeList) + 1, statistics);
+        QWidget::setTabOrder(form.typeList, statistics);
+    }
     ui::prepare_panel(dialog);
 
     ui::on_operator(form.cancelButton, &QPushButton::clicked, &dialog, &QDialog::reject);
@@ -41,6 +52,7 @@ int run_ascii_export_panel(QWidget* parent) {
         storing_ended();
         return -1;
     }
+    if (statistics) statistics_at_stop = statistics->isChecked() ? 1 : 0;
     std::string format_file =
         form.typeList->currentItem()->data(Qt::UserRole).toString().toStdString();
     return export_data(format_file);

@@ -39,18 +39,23 @@ int stop(bool close_file) {
 
 }  // namespace
 
+ui::FileSelection export_file_selection(const std::string& title, std::string_view extension) {
+    ui::FileSelection selection;
+    selection.title = title;
+    selection.start_folder = files::join_path(files::curr_dir, "EXPORT");
+    selection.file_spec = "*" + std::string(extension);
+    selection.mode = ui::FileMode::Save;
+    selection.restrict_extension = true;
+    selection.allow_new_folders = true;
+    return selection;
+}
+
 int export_data(const std::string& format_file) {
     text::copy_text(ascii_exp.format_file, format_file);
     if (load_export_para() != 1) return stop(false);
 
-    ui::FileSelection selection;
-    selection.title = UI_TEXT("ohm7416", "Daten exportieren");
-    selection.start_folder = files::join_path(files::curr_dir, "EXPORT");
-    selection.file_spec = "*" + std::string(text::field_text(ascii_exp.extension));
-    selection.mode = ui::FileMode::Save;
-    selection.restrict_extension = true;
-    selection.allow_new_folders = true;
-    auto path = ui::select_file(selection);
+    auto path = ui::select_file(
+        export_file_selection(UI_TEXT("ohm7416", "Daten exportieren"), text::field_text(ascii_exp.extension)));
     if (!path) return stop(false);
     files::file_name = *path;
 

@@ -3,6 +3,9 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
+
+#include "ui/ui.h"
 
 namespace exporting {
 
@@ -22,5 +25,9 @@ inline constexpr std::size_t REMARK_LENGTH = 100;
 // On -1 measure_store_mode is 0 and no file is left open, and the caller switches its
 // storing switch off; every failure except the cancel has been told to the operator.
 int export_data(const std::string& format_file);
+
+// The file dialog of an export: titled `title`, in the project's EXPORT folder, for
+// files with the format's extension.
+ui::FileSelection export_file_selection(const std::string& title, std::string_view extension);
 
 }  // namespace exporting

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "export/ascii_exp.h"
+#include "export/export_rows.h"
 #include "export/export_file.h"
 #include "export/text_lines.h"
 #include "text/latin1.h"
@@ -15,43 +16,6 @@
 namespace exporting {
 
 namespace {
-
-std::string separator_text(char separator) {
-    return text::latin1_to_utf8(std::string_view(&separator, 1));
-}
-
-std::string column() {
-    return separator_text(ascii_exp.column_separator);
-}
-
-// Cells each followed by a blank and the column separator, joined by blanks:
-// "a ; b ; c ;".
-std::string row(std::initializer_list<std::string_view> cells) {
-    std::string c = column();
-    std::string line;
-    bool first = true;
-    for (std::string_view cell : cells) {
-        if (!first) line += ' ';
-        first = false;
-        line.append(cell);
-        line += ' ';
-        line += c;
-    }
-    return line;
-}
-
-// Numbers are written with the format's decimal separator; nothing else is changed.
-std::string with_decimal_separator(std::string_view number) {
-    std::string decimal = separator_text(ascii_exp.decimal_separator);
-    std::string out;
-    for (char ch : number) {
-        if (ch == '.')
-            out += decimal;
-        else
-            out += ch;
-    }
-    return out;
-}
 
 std::string maker_line() {
     CalendarTime now{};

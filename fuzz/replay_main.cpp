@@ -17,6 +17,15 @@ int main(int argc, char** argv) {
     std::vector<fs::path> inputs;
     for (int i = 1; i < argc; ++i) {
         fs::path arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::printf("usage: %s FILE|FOLDER...\nReplays every input through the harness.\n",
+                        argv[0]);
+            return 0;
+        }
+        if (argv[i][0] == '-') {
+            std::fprintf(stderr, "unknown option %s\n", argv[i]);
+            return 2;
+        }
         if (fs::is_directory(arg)) {
             for (const auto& entry : fs::directory_iterator(arg))
                 if (entry.is_regular_file()) inputs.push_back(entry.path());

@@ -7,6 +7,8 @@
 #include "driver/zk7416.h"
 #include "export/export_file.h"
 #include "export/export_writers.h"
+#include "export/statistics_block.h"
+#include "measure/live_statistics.h"
 #include "measure/reading.h"
 #include "settings/datalog_blocks.h"
 #include "instrument/instrument_handle.h"
@@ -111,9 +113,8 @@ bool graph_step(CycleView& view, double ohms) {
     return true;
 }
 
-void store(const std::string& text) {
-    std::string line = text;
-    if (exporting::export_measure_value(line) == 1) return;
+// A write into the export failed: storing ends, and the operator is told.
+void export_failed() {
     std::string path = exporting::export_fhdl.path();
     exporting::close_measurement_export();
     ui::message_box(
@@ -123,6 +124,18 @@ void store(const std::string& text) {
                             "Messwerte wurde ausgeschaltet.\nAlle Werte bis zum vorigen "
                             "sind in der Datei."),
                     path));
+}
+
+void store(const std::string& text) {
+    std::string line = text;
+    if (exporting::export_measure_value(line) != 1) export_failed();
+}
+
+// The statistics close the measurement's part of the export, when the operator asked
+// for them.
+void store_statistics() {
+    if (exporting::measure_store_mode != 1 || exporting::statistics_at_stop != 1) return;
+    if (exporting::export_statistics(live_statistics) != 1) export_failed();
 }
 
 // False when the query found the line dead (the measurement has ended).
@@ -150,6 +163,7 @@ bool line_lost(std::int32_t status) {
 void end_without_line(CycleView& view, std::int32_t status, std::string_view step) {
     view.set_start_switch(false);
     measuring = 0;
+    store_statistics();
     instrument::report_connection_lost(step, status);
     ui::dim_menus_while_measuring(false);
     view.leave_measuring_state();
@@ -234,6 +248,7 @@ void start(CycleView& view) {
         return;
     }
     last_sign_of_life = SteadyClock::now();
+    start_statistics();
     view.enter_measuring_state();
     ui::dim_menus_while_measuring(true);
 }
@@ -285,6 +300,7 @@ void CB_TimerInterrupt(CycleView& view) {
 
     Reading reading = interpret_reading(r, answer, rec::measurement_configuration.display_mode);
     if (reading.kind == Reading::Kind::NoValue) return;
+    count_reading(reading);
     view.show_reading(reading);
     if (reading.kind == Reading::Kind::Error) {
         if (line_lost(r))
@@ -330,6 +346,7 @@ int stop_measure(CycleView& view) {
             fetch_stop_results(datalogger, envelope, comparator);
     }
     datalogflag = envelopeflag = compareflag = 0;
+    store_statistics();
     view.show_stop_results(datalogger, envelope, comparator);
     if (working_light_on) {
         working_light_on = 0;

@@ -2,6 +2,7 @@
 // point per value on each trace, its axis-limit fields, comment, printing and image.
 #include "export/export_data.h"
 #include "measure/graph_axis.h"
+#include "measure/graph_colours.h"
 #include "measure/measure_panel.h"
 #include "settings/print_settings.h"
 #include "files/project_dir.h"
@@ -17,21 +18,16 @@ namespace measure {
 
 namespace {
 
-const QColor MEASURED(0, 160, 0);
-const QColor TWO_LIMITS(0, 0, 0);
-const QColor INNER_LIMITS(220, 0, 0);
-const QColor OUTER_LIMITS(0, 0, 220);
-
 std::vector<ui::PlotWidget::TraceStyle> trace_styles(int count) {
-    std::vector<ui::PlotWidget::TraceStyle> styles{{MEASURED, true}};
+    std::vector<ui::PlotWidget::TraceStyle> styles{{MEASURED_COLOUR, true}};
     if (count >= 3) {
-        QColor inner = count == 3 ? TWO_LIMITS : INNER_LIMITS;
+        QColor inner = count == 3 ? TWO_LIMITS_COLOUR : INNER_LIMITS_COLOUR;
         styles.push_back({inner, false});
         styles.push_back({inner, false});
     }
     if (count == 5) {
-        styles.push_back({OUTER_LIMITS, false});
-        styles.push_back({OUTER_LIMITS, false});
+        styles.push_back({OUTER_LIMITS_COLOUR, false});
+        styles.push_back({OUTER_LIMITS_COLOUR, false});
     }
     return styles;
 }

@@ -9,6 +9,7 @@
 #include "export/export_file.h"
 #include "settings/datalog_blocks.h"
 #include "instrument/instrument_handle.h"
+#include "measure/operator_view.h"
 #include "settings/records.h"
 #include "text/text_field.h"
 #include "ui/callback_scope.h"
@@ -115,6 +116,7 @@ MeasurePanel::MeasurePanel(QWidget* parent, bool demo_switch_visible,
     connect(start_key, &QShortcut::activated, ui_->startButton, &QAbstractButton::click);
     ui_->startButton->setToolTip(
         ui::shown_text(UI_TEXT("ohm7416", "Messung starten oder beenden (F5)")));
+    operator_view_ = new OperatorView(*this, *ui_);
     set_lamp(false);
 
     // The measurement timer runs while the panel is open; its ticks do nothing while no

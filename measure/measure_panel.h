@@ -18,6 +18,8 @@ class MeasurePanel;
 
 namespace measure {
 
+class OperatorView;
+
 // 1 while the graph is shown; only then does the tick plot.
 extern int graphic_ctrl_loaded;
 // Set when the panel opens: the first refresh fills the block list.
@@ -44,6 +46,8 @@ class MeasurePanel : public QWidget, public CycleView {
     Ui::MeasurePanel& form() { return *ui_; }
     QTimer& measurement_timer() { return measurement_timer_; }
     QTimer& temperature_timer() { return temperature_timer_; }
+    // Chart tools, horizontal axis, statistics and histogram.
+    OperatorView& operator_view() { return *operator_view_; }
 
     // CycleView
     void show_value(const std::string& text) override;
@@ -116,6 +120,7 @@ class MeasurePanel : public QWidget, public CycleView {
     QTimer temperature_timer_;
     std::function<void()> on_closed_;
     bool closed_ = false;
+    OperatorView* operator_view_ = nullptr;
 };
 
 // The panel while it is open, else nullptr.

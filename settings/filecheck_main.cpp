@@ -81,10 +81,31 @@ bool check_file(const std::string& path, int sets, bool print_each_record) {
     return ok;
 }
 
+constexpr const char* USAGE =
+    "usage: ohm7416-filecheck [FOLDER]\n"
+    "Writes check.cfg and check.bak into FOLDER (default: ohm7416-filecheck in the\n"
+    "temporary folder) with the program's writers and shows where the records landed.\n"
+    "Exit status 0 when sizes and record boundaries are right.\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
     namespace fs = std::filesystem;
+    // The command line is checked before anything is written: a mistyped option must
+    // not become a folder.
+    if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(USAGE, stdout);
+        return EXIT_SUCCESS;
+    }
+    // A folder whose name starts with '-' is given as ./-name.
+    if (argc == 2 && argv[1][0] == '-') {
+        std::fprintf(stderr, "ohm7416-filecheck: unknown option %s\n%s", argv[1], USAGE);
+        return 2;
+    }
+    if (argc > 2) {
+        std::fprintf(stderr, "ohm7416-filecheck: one folder at most\n%s", USAGE);
+        return 2;
+    }
     std::error_code error;
     fs::path folder =
         argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path(error) / "ohm7416-filecheck";
@@ -98,15 +119,15 @@ int main(int argc, char** argv) {
     std::string backup = (folder / "check.bak").string();
 
     fill_records(0);
-    if (settings::write_configuration_file(configuration) != 1) return 2;
+    if (settings::write_configuration_file(configuration) != 1) return EXIT_FAILURE;
 
     settings::BackupFileWriter writer;
-    if (writer.open(backup) != 1) return 2;
+    if (writer.open(backup) != 1) return EXIT_FAILURE;
     for (int set = 0; set < settings::BACKUP_SETS; ++set) {
         fill_records(set);
         writer.write_set(settings::capture_set());
     }
-    if (writer.commit() != 1) return 2;
+    if (writer.commit() != 1) return EXIT_FAILURE;
 
     bool ok = check_file(configuration, 1, true);
     ok = check_file(backup, settings::BACKUP_SETS, false) && ok;

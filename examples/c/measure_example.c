@@ -69,11 +69,17 @@ static int32_t print_comparator_counts(int32_t handle) {
     return status;
 }
 
+static const char usage[] =
+    "usage: %s --port N [--baud B] | --gpib ADDRESS [--limits LOW UPP] [COUNT]\n";
+
 int main(int argc, char** argv) {
     int port = 0, baud = 9600, address = -1, count = 5, limits = 0;
     double low = 0.0, upp = 0.0;
     for (int i = 1; i < argc; ++i) {
-        if (strcmp(argv[i], "--port") == 0 && i + 1 < argc)
+        if (strcmp(argv[i], "--help") == 0) {
+            printf(usage, argv[0]);
+            return 0;
+        } else if (strcmp(argv[i], "--port") == 0 && i + 1 < argc)
             port = atoi(argv[++i]);
         else if (strcmp(argv[i], "--baud") == 0 && i + 1 < argc)
             baud = atoi(argv[++i]);
@@ -83,13 +89,15 @@ int main(int argc, char** argv) {
             limits = 1;
             low = atof(argv[++i]);
             upp = atof(argv[++i]);
+        } else if (argv[i][0] == '-') {
+            fprintf(stderr, "%s: unknown option, or its value is missing\n", argv[i]);
+            fprintf(stderr, usage, argv[0]);
+            return 2;
         } else
             count = atoi(argv[i]);
     }
     if ((port == 0) == (address < 0) || count < 1) {
-        fprintf(stderr,
-                "usage: %s --port N [--baud B] | --gpib ADDRESS [--limits LOW UPP] [COUNT]\n",
-                argv[0]);
+        fprintf(stderr, usage, argv[0]);
         return 2;
     }
 

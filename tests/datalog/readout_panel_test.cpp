@@ -1,6 +1,8 @@
 // The read-out panel, its graph and its export, offscreen, against the simulated
 // instrument.
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,8 +14,10 @@
 #include <fstream>
 #include <iterator>
 
+#include "datalog/graph_statistics.h"
 #include "ui/qt/record_controls.h"
 #include "datalog/readout_panel.h"
+#include "export/ascii_exp.h"
 #include "export/format_install.h"
 #include "text/latin1.h"
 #include "files/project_dir.h"
@@ -21,6 +25,7 @@
 #include "settings/records.h"
 #include "tests/datalog/datalog_fixture.h"
 #include "tests/datalog/panel_helpers.h"
+#include "ui/qt/histogram_widget.h"
 #include "ui/qt/plot_widget.h"
 
 namespace datalog_test {
@@ -195,6 +200,49 @@ TEST_F(ReadoutPanelTest, TheGraphDrawsTheValuesAndTheLinesOfTheirStatistics) {
         click(panel, "readButton");
         when_shown("DataloggerGraphDialog", [&](QDialog* graph) {
             EXPECT_TRUE(child<ui::PlotWidget>(graph, "plot")->lines().empty());
+            click(graph, "closeButton");
+        });
+        click(panel, "graphButton");
+    });
+}
+
+// Beside the instrument's four figures the program's own, agreeing within a step of the
+// values; a histogram of the block; the values shown copied with their numbers.
+TEST_F(ReadoutPanelTest, TheGraphShowsTheProgramsFiguresBesideTheInstrumentsAndCopiesItsValues) {
+    use_project_folder();
+    exporting::ascii_exp = {};  // no export yet: the first type's format
+    with_panel([&](QDialog* panel) {
+        click(panel, "readButton");
+        when_shown("DataloggerGraphDialog", [&](QDialog* graph) {
+            auto* pane = child<QWidget>(graph, "statisticsPane");
+            EXPECT_FALSE(pane->isVisibleTo(graph));
+            EXPECT_EQ(graph->focusWidget(), child<QWidget>(graph, "printButton"));
+            child<QCheckBox>(graph, "statisticsSwitch")->click();
+            EXPECT_TRUE(pane->isVisibleTo(graph));
+
+            const datalog::ReadoutFigures figures = datalog::readout_figures();
+            ASSERT_EQ(figures.values.count(), 45u);
+            const double step = 1e-6;  // the values' last digit
+            EXPECT_NEAR(*figures.values.minimum(), instrument::dblmin, step);
+            EXPECT_NEAR(*figures.values.maximum(), instrument::dblmax, step);
+            EXPECT_NEAR(*figures.values.mean(), instrument::dblavg, step);
+            EXPECT_NEAR(*figures.values.deviation(), instrument::dbldev, step);
+            std::uint64_t counted = 0;
+            for (const auto& bar : child<ui::HistogramWidget>(graph, "histogram")->bars())
+                counted += bar.count;
+            EXPECT_EQ(counted, 45u);
+
+            auto* plot = child<ui::PlotWidget>(graph, "plot");
+            plot->zoom_to(ui::PlotWidget::Range{10, 12}, std::nullopt);
+            click(graph, "copyValuesButton");
+            EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
+                      "Nr. ; Datum Uhrzeit ; Wert ; Einheit ;\n"
+                      "11 ; 15.03.2024 10:00:10:10 ; 12,0100 ; mOhm ;\n"
+                      "12 ; 15.03.2024 10:00:11:11 ; 12,0110 ; mOhm ;\n"
+                      "13 ; 15.03.2024 10:00:12:12 ; 12,0120 ; mOhm ;\n");
+            plot->set_cursor(10);
+            EXPECT_EQ(plot->cursor_lines(),
+                      (QStringList{"Nr. 11", "15.03.2024 10:00:10:10", "12.0100 mOhm"}));
             click(graph, "closeButton");
         });
         click(panel, "graphButton");

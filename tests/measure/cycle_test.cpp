@@ -160,13 +160,16 @@ TEST_F(PanelOnRs232, AFetchThatBringsNothingIsNoValue) {
 // whether it still answers; one that does measures on, one that answers only EOT is
 // a dead line.
 TEST_F(PanelOnRs232, ALongQuietIsCheckedOnceAndOnlyADeadLineEndsTheMeasurement) {
-    measure::set_stop_idle_limit(0.05);
+    // Long enough that the ticks between two waits stay inside it on a loaded machine
+    // under the sanitizers.
+    measure::set_stop_idle_limit(0.5);
+    const auto past_the_limit = std::chrono::milliseconds(550);
     click_start();
     always_answer("S:O:C?", "0");  // no value available
     clear();
     tick();
     EXPECT_EQ(lines(), Lines{"S:O:C?"});
-    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    std::this_thread::sleep_for(past_the_limit);
     tick();  // the check: answered
     tick();  // a poll again
     EXPECT_EQ(lines(), (Lines{"S:O:C?", "S:O:C?", "S:O:C?"}));
@@ -176,7 +179,7 @@ TEST_F(PanelOnRs232, ALongQuietIsCheckedOnceAndOnlyADeadLineEndsTheMeasurement) 
     sim->serial_door().faults().arm(tarvolux::sim::SerialFault::EotCommand, 1000);
     tick();
     EXPECT_EQ(measure::measuring, 1) << "EOT to a poll is no value yet";
-    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    std::this_thread::sleep_for(past_the_limit);
     tick();
     EXPECT_EQ(measure::measuring, 0);
     EXPECT_FALSE(form().startButton->isChecked());

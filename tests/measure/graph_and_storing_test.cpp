@@ -1,5 +1,6 @@
 // The graph on the panel (axes, rescaling, traces, what is not plotted, bounded memory)
 // and storing the running values into an export file, with the export panels.
+#include <QCheckBox>
 #include <QListWidget>
 #include <QLineEdit>
 #include <QComboBox>
@@ -8,6 +9,7 @@
 #include <fstream>
 
 #include "export/ascii_exp.h"
+#include "export/statistics_block.h"
 #include "export/export_file.h"
 #include "export/format_install.h"
 #include "export/user_export_panel.h"
@@ -337,6 +339,53 @@ TEST_F(Storing, TheUserFormatIsEditedAsACopyAndCheckedBeforeItIsSaved) {
     // The format of a running export is the one it started with.
     EXPECT_EQ(exporting::ascii_exp.decimal_separator, '.');
     EXPECT_EQ(exporting::ascii_exp.column_separator, '\t');
+}
+
+// The statistics close a run's values only when the export panel was asked for them;
+// otherwise the file is exactly the values.
+TEST_F(Storing, TheStatisticsCloseARunInTheFileOnlyWhenAskedFor) {
+    auto store_with_statistics = [&](const std::string& name, bool statistics) {
+        on_next_dialog([statistics](QWidget* dialog) {
+            auto* box = dialog->findChild<QCheckBox*>("statisticsSwitch");
+            ASSERT_TRUE(box);
+            EXPECT_FALSE(box->isChecked()) << "off until asked for";
+            if (statistics) box->click();
+            click(dialog, "okButton");
+        });
+        wire.answer_file(project.file("EXPORT/" + name));
+        wire.answer_prompt("");
+        form().storeSwitch->click();
+    };
+    store_with_statistics("ohne.csv", false);
+    click_start();
+    tick();
+    tick();
+    click_start();
+    form().storeSwitch->click();
+    EXPECT_EQ(file_lines("ohne.csv").size(), 4u + 2u);
+
+    exporting::statistics_at_stop = 0;
+    store_with_statistics("mit.csv", true);
+    click_start();
+    double sum = 0;
+    for (int i = 0; i < 3; ++i) {
+        tick();
+        sum += std::stod(value_shown());
+    }
+    answer("FE?", "000");
+    tick();
+    click_start();
+    auto lines = file_lines("mit.csv");
+    ASSERT_EQ(lines.size(), 4u + 3u + 10u);
+    EXPECT_EQ(lines[7], "");
+    EXPECT_EQ(lines[8], "Statistik : ; Anzahl ; 3 ;");
+    ASSERT_EQ(lines[9].substr(0, 15), "; Mittelwert ; ");
+    std::string mean = lines[9].substr(15);
+    std::replace(mean.begin(), mean.end(), ',', '.');
+    EXPECT_NEAR(std::stod(mean), sum / 3, 1e-5);
+    EXPECT_TRUE(lines[9].ends_with(" ; mOhm ;"));
+    EXPECT_EQ(lines[15], "; Ref.Mess. ; 1 ;");
+    EXPECT_EQ(lines[16], "; Fehler ; 0 ;");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "driver/zk7416.h"
 #include "export/export_file.h"
+#include "export/statistics_block.h"
 #include "instrument/instrument_handle.h"
 #include "settings/records.h"
 #include "settings/settings_files.h"
@@ -68,6 +69,7 @@ void PanelBase::close() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (exporting::export_fhdl.is_open()) exporting::close_measurement_export();
     exporting::measure_store_mode = 0;
+    exporting::statistics_at_stop = 0;
     if (sim) sim->instrument().set_command_listener({});
     sim.reset();
     instrument::tarvolux = 0;

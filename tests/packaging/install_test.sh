@@ -47,6 +47,27 @@ done
 [ "$(stat -c %s "$work/linie.cfg")" -eq 3900 ] || fail "configuration file size"
 "$bin/zk7416-scpi" --simulate '*IDN?' | grep -q '^TARVOLUX,' || fail "zk7416-scpi"
 
+# The Python package finds the installed driver and simulator by itself, and the
+# installed gateway answers a client.
+typed=$(find "$prefix" -path '*/zk7416/py.typed')
+[ -n "$typed" ] || fail "Python package not installed"
+export PYTHONPATH=$(dirname "$(dirname "$typed")")
+/usr/bin/python3 -c 'import zk7416; print(zk7416.library_path()); print(zk7416.open_simulated("gpib").idn)' \
+  >python.txt 2>&1 || fail "python: $(cat python.txt)"
+grep -q "^$prefix/" python.txt && grep -q '^TARVOLUX,' python.txt || fail "python: $(cat python.txt)"
+"$bin/zk7416-gateway" --simulate --tcp-port 0 >gateway.txt 2>gateway.log &
+gateway=$!
+for _ in $(seq 100); do [ -s gateway.txt ] && break; sleep 0.05; done
+port=$(sed -n 's/^127\.0\.0\.1://p' gateway.txt)
+/usr/bin/python3 - "$port" >idn.txt <<'PY' || fail "gateway: $(cat gateway.log)"
+import socket, sys
+with socket.create_connection(("127.0.0.1", int(sys.argv[1])), timeout=10) as s:
+    s.sendall(b"*IDN?\n")
+    print(s.makefile("rb").readline().decode("latin-1").strip())
+PY
+kill "$gateway" && wait "$gateway" || true
+grep -q '^TARVOLUX,' idn.txt || fail "gateway answered: $(cat idn.txt)"
+
 # The driver: versioned, with its SONAME, header and pkg-config file; the C example
 # builds against the installation and talks to the installed GPIB simulation library.
 library=$(find "$prefix" -name 'libzk7416.so.1.*' -type f)
@@ -64,7 +85,7 @@ ZK7416_GPIB_LIBRARY="$libdir/ohm7416/libtarvolux_gpib_sim.so" ./example --gpib 7
 # Desktop entry, icon and man pages.
 desktop-file-validate "$prefix/share/applications/ohm7416.desktop" || fail "desktop entry"
 [ -f "$prefix/share/icons/hicolor/scalable/apps/ohm7416.svg" ] || fail "icon"
-for page in ohm7416 ohm7416ctl zk7416-scpi tarvolux-sim en/ohm7416 en/ohm7416ctl en/zk7416-scpi; do
+for page in ohm7416 ohm7416ctl zk7416-scpi zk7416-gateway tarvolux-sim en/ohm7416 en/ohm7416ctl en/zk7416-scpi; do
   file="$prefix/share/man/$(dirname "$page")/man1/$(basename "$page").1.gz"
   [ -f "$file" ] || fail "man page $page"
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$file" 2>&1 >/dev/null)

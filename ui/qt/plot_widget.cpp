@@ -1,44 +1,47 @@
+// The chart's points and its painting. The operator's view (zoom, drag, fit, cursor)
+// is in plot_navigation.cpp.
 #include "ui/qt/plot_widget.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <limits>
+
+#include "ui/qt/axis_ticks.h"
 
 namespace ui {
 
 namespace {
 
 constexpr float NO_POINT = std::numeric_limits<float>::quiet_NaN();
+constexpr double NO_TIME = std::numeric_limits<double>::quiet_NaN();
 constexpr int LEFT = 64, RIGHT = 12, TOP = 26, BOTTOM = 28;
-
-// About five round steps across [low, high].
-std::vector<double> ticks(double low, double high) {
-    std::vector<double> result;
-    double span = high - low;
-    if (!(span > 0) || !std::isfinite(span)) return result;
-    double raw = span / 5.0;
-    double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-    double step = magnitude;
-    for (double factor : {1.0, 2.0, 5.0, 10.0}) {
-        step = factor * magnitude;
-        if (step >= raw) break;
-    }
-    for (double v = std::ceil(low / step) * step; v <= high + step * 1e-9; v += step)
-        result.push_back(std::abs(v) < step * 1e-9 ? 0.0 : v);
-    return result;
-}
 
 QString tick_text(double v) {
     return QString::number(v, 'g', 6);
+}
+
+// A range that can be drawn: low below high.
+PlotWidget::Range drawable(PlotWidget::Range r) {
+    if (!(r.second > r.first)) r.second = r.first + 1.0;
+    return r;
 }
 
 }  // namespace
 
 PlotWidget::PlotWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The cursor follows the mouse without a button pressed; the keyboard reaches the
+    // chart with Tab.
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     set_capacity(capacity_);
+}
+
+double PlotWidget::steady_seconds() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
 void PlotWidget::set_capacity(std::size_t points) {
@@ -61,8 +64,13 @@ void PlotWidget::set_traces(const std::vector<TraceStyle>& traces) {
 }
 
 void PlotWidget::append(const std::vector<double>& values) {
+    append(values, steady_seconds());
+}
+
+void PlotWidget::append(const std::vector<double>& values, double seconds) {
     Point& p = ring_[head_];
     p.x = next_x_++;
+    p.time = seconds;
     for (int t = 0; t < MAX_TRACES; ++t) {
         bool has = t < trace_count() && static_cast<std::size_t>(t) < values.size();
         p.y[t] = has ? static_cast<float>(values[t]) : NO_POINT;
@@ -77,6 +85,7 @@ void PlotWidget::set_curve(const std::vector<float>& values) {
     for (std::size_t i = 0; i < values.size(); ++i) {
         Point& p = ring_[i];
         p.x = static_cast<std::int64_t>(i);
+        p.time = NO_TIME;
         p.y.fill(NO_POINT);
         p.y[0] = values[i];
     }
@@ -98,13 +107,41 @@ std::vector<double> PlotWidget::trace_values(int trace) const {
     return values;
 }
 
+std::int64_t PlotWidget::number_at(std::size_t i) const {
+    return point(i).x;
+}
+
+double PlotWidget::seconds_at(std::size_t i) const {
+    return point(i).time - time_origin_;
+}
+
+double PlotWidget::value_at(std::size_t i, int trace) const {
+    return point(i).y[static_cast<std::size_t>(trace)];
+}
+
+double PlotWidget::x_of(const Point& p) const {
+    return x_axis_ == XAxis::Time ? p.time - time_origin_ : static_cast<double>(p.x);
+}
+
 void PlotWidget::set_value_range(double low, double high) {
-    range_ = std::make_pair(low, high);
+    range_ = home_ = std::make_pair(low, high);
     update();
 }
 
 void PlotWidget::set_automatic_range() {
     range_.reset();
+    home_.reset();
+    update();
+}
+
+void PlotWidget::set_x_axis(XAxis axis) {
+    x_axis_ = axis;
+    x_view_.reset();
+    update();
+}
+
+void PlotWidget::set_time_origin(double seconds) {
+    time_origin_ = seconds;
     update();
 }
 
@@ -128,8 +165,7 @@ void PlotWidget::set_lines_on_top(bool on_top) {
     update();
 }
 
-std::pair<double, double> PlotWidget::shown_range() const {
-    if (range_) return *range_;
+PlotWidget::Range PlotWidget::scaled_value_range() const {
     double low = std::numeric_limits<double>::infinity();
     double high = -low;
     for (std::size_t i = 0; i < count_; ++i)
@@ -148,61 +184,148 @@ std::pair<double, double> PlotWidget::shown_range() const {
     return {low - pad, high + pad};
 }
 
+PlotWidget::Range PlotWidget::shown_value_range() const {
+    return drawable(range_ ? *range_ : scaled_value_range());
+}
+
+// A strip chart shows as many numbers as it holds points, from its oldest held; over
+// time it shows the span of the points held.
+PlotWidget::Range PlotWidget::default_x_range() const {
+    if (x_axis_ == XAxis::Number) {
+        const double first_x = count_ ? static_cast<double>(point(0).x) : 0.0;
+        return {first_x, first_x + static_cast<double>(capacity_ - 1)};
+    }
+    if (count_ == 0 || !std::isfinite(point(0).time)) return {0.0, 1.0};
+    const double first = x_of(point(0));
+    const double last = x_of(point(count_ - 1));
+    return {first, last - first < 1e-3 ? first + 1.0 : last};
+}
+
+PlotWidget::Range PlotWidget::shown_x_range() const {
+    return drawable(x_view_ ? *x_view_ : default_x_range());
+}
+
+std::size_t PlotWidget::first_point_from(double x) const {
+    std::size_t low = 0, high = count_;
+    while (low < high) {
+        std::size_t middle = low + (high - low) / 2;
+        if (x_of(point(middle)) < x)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
+}
+
+std::pair<std::size_t, std::size_t> PlotWidget::shown_points() const {
+    auto [low, high] = shown_x_range();
+    std::size_t first = first_point_from(low);
+    std::size_t last = first_point_from(high);
+    // The point right on the upper edge is shown too.
+    while (last < count_ && x_of(point(last)) <= high) ++last;
+    return {first, last};
+}
+
+QRectF PlotWidget::plot_area() const {
+    return QRectF(LEFT, TOP, std::max(10, width() - LEFT - RIGHT),
+                  std::max(10, height() - TOP - BOTTOM));
+}
+
+QPointF PlotWidget::to_pixel(double x, double value) const {
+    const QRectF area = plot_area();
+    auto [x_low, x_high] = shown_x_range();
+    auto [low, high] = shown_value_range();
+    return {area.left() + (x - x_low) / (x_high - x_low) * area.width(),
+            area.bottom() - (value - low) / (high - low) * area.height()};
+}
+
+std::pair<double, double> PlotWidget::to_axes(QPointF pixel) const {
+    const QRectF area = plot_area();
+    auto [x_low, x_high] = shown_x_range();
+    auto [low, high] = shown_value_range();
+    return {x_low + (pixel.x() - area.left()) / area.width() * (x_high - x_low),
+            low + (area.bottom() - pixel.y()) / area.height() * (high - low)};
+}
+
 void PlotWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
-    const QRectF area(LEFT, TOP, std::max(10, width() - LEFT - RIGHT),
-                      std::max(10, height() - TOP - BOTTOM));
+    const QRectF area = plot_area();
     painter.fillRect(area, Qt::white);
-
-    auto [low, high] = shown_range();
-    if (!(high > low)) high = low + 1.0;
-    const std::int64_t first_x = count_ ? point(0).x : 0;
-    const double x_span = static_cast<double>(capacity_ > 1 ? capacity_ - 1 : 1);
-    auto to_x = [&](double x) { return area.left() + (x - first_x) / x_span * area.width(); };
-    auto to_y = [&](double y) { return area.bottom() - (y - low) / (high - low) * area.height(); };
-
-    // Grid and axis labels.
-    painter.setPen(QPen(QColor(225, 225, 225), 0));
-    QFontMetrics metrics = painter.fontMetrics();
-    for (double v : ticks(low, high)) {
-        double y = to_y(v);
-        painter.setPen(QPen(QColor(225, 225, 225), 0));
-        painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
-        painter.setPen(palette().windowText().color());
-        painter.drawText(QRectF(0, y - 8, LEFT - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
-                         tick_text(v));
-    }
-    for (double v : ticks(static_cast<double>(first_x), first_x + x_span)) {
-        double x = to_x(v);
-        painter.setPen(QPen(QColor(225, 225, 225), 0));
-        painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
-        painter.setPen(palette().windowText().color());
-        // The last label stays inside the widget rather than being cut at its edge.
-        QRectF label(x - 40, area.bottom() + 4, 80, 16);
-        if (label.right() > width()) label.moveRight(width());
-        painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop, tick_text(v));
-    }
-    painter.setPen(palette().windowText().color());
-    painter.drawRect(area);
-    painter.drawText(QRectF(0, 4, LEFT + 40, 18), Qt::AlignLeft | Qt::AlignVCenter, axis_name_);
-    painter.drawText(QRectF(LEFT, 4, area.width(), 18), Qt::AlignHCenter | Qt::AlignVCenter,
-                     title_);
+    paint_grid(painter, area);
 
     painter.setClipRect(area);
     auto draw_lines = [&] {
         for (const HorizontalLine& line : lines_) {
-            double y = to_y(line.y);
+            double y = to_pixel(0.0, line.y).y();
             painter.setPen(QPen(line.color, 1));
             painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
             painter.drawText(QPointF(area.left() + 4, y - 3), line.caption);
         }
     };
     if (!lines_on_top_) draw_lines();
-    // Later traces (the limits) first, so the measured values stay on top. Each run of
-    // points goes to the painter in one call, and the markers in one more.
+    paint_traces(painter, area);
+    if (lines_on_top_) draw_lines();
+    paint_cursor(painter, area);
+    if (drag_ == Drag::Band) {
+        painter.setPen(QPen(palette().highlight().color(), 1, Qt::DashLine));
+        QColor fill = palette().highlight().color();
+        fill.setAlpha(40);
+        painter.setBrush(fill);
+        painter.drawRect(QRect(drag_start_, drag_now_).normalized());
+    }
+}
+
+void PlotWidget::paint_grid(QPainter& painter, const QRectF& area) const {
+    auto [low, high] = shown_value_range();
+    auto [x_low, x_high] = shown_x_range();
+    const QPen grid(QColor(225, 225, 225), 0);
+    const QColor text = palette().windowText().color();
+    for (double v : axis_ticks(low, high)) {
+        double y = to_pixel(x_low, v).y();
+        painter.setPen(grid);
+        painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+        painter.setPen(text);
+        painter.drawText(QRectF(0, y - 8, LEFT - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
+                         tick_text(v));
+    }
+    const QString x_unit = x_axis_ == XAxis::Time ? QStringLiteral(" s") : QString();
+    for (double v : axis_ticks(x_low, x_high)) {
+        double x = to_pixel(v, low).x();
+        painter.setPen(grid);
+        painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+        painter.setPen(text);
+        // The last label stays inside the widget rather than being cut at its edge.
+        QRectF label(x - 40, area.bottom() + 4, 80, 16);
+        if (label.right() > width()) label.moveRight(width());
+        painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop, tick_text(v) + x_unit);
+    }
+    // The frame tells where the keyboard is.
+    painter.setPen(hasFocus() ? QPen(palette().highlight().color(), 2) : QPen(text, 0));
+    painter.drawRect(area);
+    painter.setPen(text);
+    painter.drawText(QRectF(0, 4, LEFT + 40, 18), Qt::AlignLeft | Qt::AlignVCenter, axis_name_);
+    painter.drawText(QRectF(LEFT, 4, area.width(), 18), Qt::AlignHCenter | Qt::AlignVCenter,
+                     title_);
+}
+
+// Later traces (the limits) first, so the measured values stay on top. Each run of
+// points goes to the painter in one call, and the markers in one more. A curve with
+// many more points than pixels is drawn as what each pixel column shows of it: its
+// first, lowest, highest and last point there.
+void PlotWidget::paint_traces(QPainter& painter, const QRectF& area) const {
+    auto [first, last] = shown_points();
+    // One point beyond each edge, so the lines run to the edges.
+    if (first > 0) --first;
+    if (last < count_) ++last;
+    const bool dense = static_cast<double>(last - first) > 4.0 * area.width();
+    auto [x_low, x_high] = shown_x_range();
+    auto [low, high] = shown_value_range();
+    const double x_scale = area.width() / (x_high - x_low);
+    const double y_scale = area.height() / (high - low);
+
     QPolygonF run;
-    run.reserve(static_cast<int>(count_));
+    run.reserve(static_cast<int>(std::min<std::size_t>(last - first, 4 * 4096)));
     for (int t = trace_count() - 1; t >= 0; --t) {
         const TraceStyle& style = traces_[static_cast<std::size_t>(t)];
         QPen marker(style.color, 3, Qt::SolidLine, Qt::SquareCap);
@@ -219,18 +342,73 @@ void PlotWidget::paintEvent(QPaintEvent*) {
             }
             run.clear();
         };
-        for (std::size_t i = 0; i < count_; ++i) {
+        // The pixel column being gathered while the curve is dense.
+        double column = std::numeric_limits<double>::quiet_NaN();
+        QPointF column_first, column_low, column_high, column_last;
+        auto close_column = [&] {
+            if (std::isnan(column)) return;
+            run.append(column_first);
+            if (column_low.y() > column_high.y()) std::swap(column_low, column_high);
+            for (const QPointF& p : {column_low, column_high, column_last})
+                if (p != run.back()) run.append(p);
+            column = std::numeric_limits<double>::quiet_NaN();
+        };
+        for (std::size_t i = first; i < last; ++i) {
             const Point& p = point(i);
             float v = p.y[t];
             if (!std::isfinite(v)) {
+                close_column();
                 flush();
                 continue;
             }
-            run.append(QPointF(to_x(static_cast<double>(p.x)), to_y(v)));
+            QPointF pixel(area.left() + (x_of(p) - x_low) * x_scale,
+                          area.bottom() - (v - low) * y_scale);
+            if (!dense || style.markers) {
+                run.append(pixel);
+                continue;
+            }
+            double c = std::floor(pixel.x());
+            if (c != column) {
+                close_column();
+                column = c;
+                column_first = column_low = column_high = column_last = pixel;
+                continue;
+            }
+            if (pixel.y() < column_low.y()) column_low = pixel;
+            if (pixel.y() > column_high.y()) column_high = pixel;
+            column_last = pixel;
         }
+        close_column();
         flush();
     }
-    if (lines_on_top_) draw_lines();
+}
+
+void PlotWidget::paint_cursor(QPainter& painter, const QRectF& area) const {
+    auto at = cursor();
+    if (!at) return;
+    const Point& p = point(at->index);
+    QPointF pixel = to_pixel(x_of(p), at->value);
+    if (pixel.x() < area.left() || pixel.x() > area.right()) return;
+    painter.setPen(QPen(QColor(90, 90, 90), 1, Qt::DashLine));
+    painter.drawLine(QPointF(pixel.x(), area.top()), QPointF(pixel.x(), area.bottom()));
+    if (std::isfinite(at->value)) {
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(pixel, 4, 4);
+    }
+    const QStringList lines = cursor_lines();
+    const QFontMetrics metrics = painter.fontMetrics();
+    int text_width = 0;
+    for (const QString& line : lines)
+        text_width = std::max(text_width, metrics.horizontalAdvance(line));
+    QRectF box(0, 0, text_width + 12, metrics.height() * lines.size() + 8);
+    box.moveTopLeft(QPointF(pixel.x() + 8, area.top() + 6));
+    if (box.right() > area.right()) box.moveRight(pixel.x() - 8);
+    painter.setPen(QPen(QColor(90, 90, 90), 1));
+    painter.setBrush(QColor(255, 255, 225, 235));
+    painter.drawRect(box);
+    painter.setPen(Qt::black);
+    painter.drawText(box.adjusted(6, 4, -6, -4), Qt::AlignLeft | Qt::AlignTop, lines.join('\n'));
 }
 
 }  // namespace ui
