@@ -16,15 +16,19 @@ def screen():
     s.close()
 
 
-@pytest.fixture(scope="module")
-def session(screen, tmp_path_factory):
+def start_session(screen, folder, *arguments):
     """The program connected over RS-232 to an instrument whose value never changes, so
     nothing on the screen changes between two values either."""
-    folder = str(tmp_path_factory.mktemp("a11y"))
     instrument = desktop.Instrument(folder, "--noise", "0")
     home = os.path.join(folder, "home")
     desktop.write_com_stp(home)
-    program = desktop.Program(screen, home, instrument)
+    program = desktop.Program(screen, home, instrument, *arguments)
+    return program, instrument
+
+
+@pytest.fixture(scope="module")
+def session(screen, tmp_path_factory):
+    program, instrument = start_session(screen, str(tmp_path_factory.mktemp("a11y")))
     assert program.window(MAIN_WINDOW, 30), "no main window"
     instrument.settle(quiet=1.5, limit=90)  # the start-up's upload
     yield program, instrument

@@ -4,6 +4,7 @@ simulated instrument on a pseudo-terminal with every command line it receives
 collected, and the program found and driven through AT-SPI (what screen readers and
 desktop automation use) and XTest (real pointer clicks and keys through the X server)."""
 
+import fcntl
 import os
 import queue
 import shutil
@@ -39,8 +40,15 @@ class Desktop:
     """Xvfb and a private D-Bus session; the accessibility bus starts on the first ask."""
 
     def __init__(self):
-        # The server picks a free display itself and names it on a pipe, so desktops of
-        # tests that run at the same time never collide.
+        # The server picks a free display itself and names it on a pipe. Two servers that
+        # start at the same instant can still both take a display whose lock file is half
+        # written, so desktops of tests running at the same time start one after the other.
+        with open(os.path.join(tempfile.gettempdir(), "ohm7416-a11y-xvfb.lock"), "w") as lock:
+            fcntl.flock(lock, fcntl.LOCK_EX)
+            self._start_xvfb()
+        self._start_session_bus()
+
+    def _start_xvfb(self):
         read_end, write_end = os.pipe()
         self.xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten",
@@ -52,6 +60,8 @@ class Desktop:
         # Ready when it answers, not when its socket appears.
         if not wait_until(lambda: _run("xdotool", "getmouselocation").returncode == 0, 20, 0.1):
             raise RuntimeError("Xvfb did not start")
+
+    def _start_session_bus(self):
         # The accessibility bus puts its socket into the runtime folder: one of our own,
         # so no bus of an earlier run is found there.
         self.runtime = tempfile.mkdtemp(prefix="ohm7416-a11y-")
