@@ -163,14 +163,21 @@ class Program:
         self.desktop = desktop
         env = dict(os.environ, ZK7416_COM1=instrument.link, QT_QPA_PLATFORM="xcb",
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
-        self.proc = subprocess.Popen([os.path.join(BIN, "ohm7416"), "--home", home, *arguments],
-                                     env=env, stdout=subprocess.DEVNULL,
-                                     stderr=open(os.path.join(home, "program.log"), "w"))
-        self.app = wait_until(self._find_app, 20)
-        if not self.app:
-            with open(os.path.join(home, "program.log")) as log:
+        log = os.path.join(home, "program.log")
+        # Now and then, on a loaded machine, the first connection to a new X server is
+        # refused although it answered a moment before; the program is started again then.
+        for _ in range(3):
+            self.proc = subprocess.Popen([os.path.join(BIN, "ohm7416"), "--home", home,
+                                          *arguments], env=env, stdout=subprocess.DEVNULL,
+                                         stderr=open(log, "w"))
+            self.app = wait_until(lambda: self._find_app() or self.proc.poll() is not None, 20)
+            if self.app is not True:
+                break
+            time.sleep(0.5)
+        if not self.app or self.app is True:
+            with open(log) as text:
                 raise RuntimeError("the program did not appear on the accessibility bus:\n"
-                                   + log.read())
+                                   + text.read())
 
     def _find_app(self):
         for app in pyatspi.Registry.getDesktop(0):
