@@ -17,6 +17,8 @@
 #include "ui/qt/chart_tools.h"
 #include "ui/qt/histogram_widget.h"
 #include "ui/qt/plot_widget.h"
+#include "ui/qt/translation.h"
+#include "ui/translatable.h"
 #include "ui_datalog_graph.h"
 
 namespace datalog {
@@ -48,8 +50,8 @@ QStringList cursor_lines(const ui::PlotWidget::CursorPoint& p) {
     const instrument::DatalogReadout& readout = instrument::dl_readout;
     if (p.index >= readout.dl_data().size()) return {};
     const instrument::DlEntry& entry = readout.dl_data()[p.index];
-    QStringList lines{
-        QStringLiteral("Nr. %1").arg(readout.first_value() + static_cast<std::int64_t>(p.index))};
+    QStringList lines{ui::shown_text(UI_TEXT("ohm7416", "Nr. %1"))
+                          .arg(readout.first_value() + static_cast<std::int64_t>(p.index))};
     std::string when = date_and_time(entry);
     if (!when.empty()) lines << QString::fromStdString(when);
     lines << QString::fromStdString(entry_text(entry.value));
@@ -58,7 +60,7 @@ QStringList cursor_lines(const ui::PlotWidget::CursorPoint& p) {
 
 // The program's figures beside the instrument's, and how far they differ.
 QGroupBox* figures_group(QWidget* parent, const ReadoutFigures& figures) {
-    auto* group = new QGroupBox(QStringLiteral("Statistik"), parent);
+    auto* group = new QGroupBox(ui::shown_text(UI_TEXT("ohm7416", "Statistik")), parent);
     group->setObjectName(QStringLiteral("statisticsGroup"));
     auto* grid = new QGridLayout(group);
     const stats::RunningStatistics& v = figures.values;
@@ -74,13 +76,20 @@ QGroupBox* figures_group(QWidget* parent, const ReadoutFigures& figures) {
     auto read = [&](double value) {
         return instrument_figures ? std::optional<double>(value) : std::nullopt;
     };
-    const Row rows[] = {{"Minimum", v.minimum(), read(instrument::dblmin), VALUE_DIGITS},
-                        {"Maximum", v.maximum(), read(instrument::dblmax), VALUE_DIGITS},
-                        {"Mittelwert", v.mean(), read(instrument::dblavg), VALUE_DIGITS},
-                        {"Std.Abweichung", v.deviation(), read(instrument::dbldev), SPREAD_DIGITS},
-                        {"Spannweite", v.range(), std::nullopt, SPREAD_DIGITS}};
-    const QString headings[] = {QStringLiteral("Programm"), QStringLiteral("Gerät"),
-                                QStringLiteral("Differenz")};
+    const Row rows[] = {
+        {UI_TEXT("ohm7416", "Minimum"), v.minimum(), read(instrument::dblmin), VALUE_DIGITS},
+        {UI_TEXT("ohm7416", "Maximum"), v.maximum(), read(instrument::dblmax), VALUE_DIGITS},
+        {UI_TEXT("ohm7416", "Mittelwert"), v.mean(), read(instrument::dblavg), VALUE_DIGITS},
+        {UI_TEXT("ohm7416", "Std.Abweichung"), v.deviation(), read(instrument::dbldev),
+         SPREAD_DIGITS},
+        {UI_TEXT("ohm7416", "Spannweite"), v.range(), std::nullopt, SPREAD_DIGITS}};
+    const QString headings[] = {ui::shown_text(UI_TEXT("ohm7416", "Programm")),
+                                ui::shown_text(UI_TEXT("ohm7416", "Gerät")),
+                                ui::shown_text(UI_TEXT("ohm7416", "Differenz"))};
+    // The name of a figure's cell: its row's caption and its column's heading.
+    const QString cell_names[] = {ui::shown_text(UI_TEXT("ohm7416", "%1 Programm")),
+                                  ui::shown_text(UI_TEXT("ohm7416", "%1 Gerät")),
+                                  ui::shown_text(UI_TEXT("ohm7416", "%1 Differenz"))};
     for (int c = 0; c < 3; ++c) grid->addWidget(new QLabel(headings[c], group), 0, c + 1);
     auto add = [&](int row, int column, const QString& caption, const QString& text) {
         auto* label = new QLabel(text, group);
@@ -88,19 +97,20 @@ QGroupBox* figures_group(QWidget* parent, const ReadoutFigures& figures) {
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         grid->addWidget(label, row, column);
     };
-    add(1, 0, QStringLiteral("Anzahl"), QStringLiteral("Anzahl"));
-    add(1, 1, QStringLiteral("Anzahl Programm"), QString::number(v.count()));
+    const QString count = ui::shown_text(UI_TEXT("ohm7416", "Anzahl"));
+    add(1, 0, count, count);
+    add(1, 1, cell_names[0].arg(count), QString::number(v.count()));
     int r = 2;
     for (const Row& row : rows) {
-        const QString caption = QString::fromUtf8(row.caption);
+        const QString caption = ui::shown_text(row.caption);
         std::optional<double> difference;
         if (row.program && row.instrument) difference = *row.program - *row.instrument;
         add(r, 0, caption, caption);
-        add(r, 1, caption + QStringLiteral(" Programm"),
+        add(r, 1, cell_names[0].arg(caption),
             QString::fromStdString(stats::figure_text(row.program, unit, row.digits)));
-        add(r, 2, caption + QStringLiteral(" Gerät"),
+        add(r, 2, cell_names[1].arg(caption),
             QString::fromStdString(stats::figure_text(row.instrument, unit, row.digits)));
-        add(r, 3, caption + QStringLiteral(" Differenz"),
+        add(r, 3, cell_names[2].arg(caption),
             QString::fromStdString(stats::figure_text(difference, unit, 3)));
         ++r;
     }
@@ -125,6 +135,7 @@ ReadoutFigures readout_figures() {
 exporting::ShownValues shown_readout_values(const ui::PlotWidget& plot) {
     const instrument::DatalogReadout& readout = instrument::dl_readout;
     exporting::ShownValues values;
+    // The table goes to the clipboard or into a file: German in either language.
     values.time_heading = "Datum Uhrzeit";
     auto [first, last] = plot.shown_points();
     auto entries = readout.dl_data();
@@ -161,22 +172,24 @@ void add_graph_tools(QDialog& dialog, Ui::DataloggerGraphDialog& form) {
     row->addWidget(figures_group(pane, figures));
     auto* histogram = new ui::HistogramWidget(pane);
     histogram->setObjectName(QStringLiteral("histogram"));
-    histogram->setAccessibleName(QStringLiteral("Histogramm"));
+    histogram->setAccessibleName(ui::shown_text(UI_TEXT("ohm7416", "Histogramm")));
     std::vector<ui::HistogramWidget::Line> lines;
     if (auto mean = figures.values.mean())
-        lines.push_back({*mean, Qt::magenta, QStringLiteral("Mittelwert")});
+        lines.push_back({*mean, Qt::magenta, ui::shown_text(UI_TEXT("ohm7416", "Mittelwert"))});
     histogram->show_histogram(figures.histogram, figures.values.deviation(),
                               stats::unit_for(figures.values.mean().value_or(0.0)), lines);
     row->addWidget(histogram, 1);
     pane->hide();
     form.mainLayout->insertWidget(form.mainLayout->indexOf(tools) + 1, pane);
 
-    auto* toggle = new QCheckBox(QStringLiteral("Statistik und Histogramm"), tools);
+    auto* toggle =
+        new QCheckBox(ui::shown_text(UI_TEXT("ohm7416", "Statistik und Histogramm")), tools);
     toggle->setObjectName(QStringLiteral("statisticsSwitch"));
     toggle->setAccessibleName(toggle->text());
     const QKeySequence keys(Qt::CTRL | Qt::Key_K);
     toggle->setShortcut(keys);
-    toggle->setToolTip(ui::with_shortcut(QStringLiteral("Statistik und Histogramm zeigen"), keys));
+    toggle->setToolTip(ui::with_shortcut(
+        ui::shown_text(UI_TEXT("ohm7416", "Statistik und Histogramm zeigen")), keys));
     tools->row().addWidget(toggle);
     // The chart can take the focus now; the dialog still opens with it where it always
     // had it.

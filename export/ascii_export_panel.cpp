@@ -12,6 +12,8 @@
 #include "text/text_field.h"
 #include "ui/qt/operator_actions.h"
 #include "ui/qt/panel_setup.h"
+#include "ui/qt/translation.h"
+#include "ui/translatable.h"
 #include "ui_ascii_export.h"
 
 namespace exporting {
@@ -37,7 +39,8 @@ int run_ascii_export_panel(QWidget* parent) {
     // Only a running measurement has statistics to close its export with.
     QCheckBox* statistics = nullptr;
     if (measure_store_mode == 1) {
-        statistics = new QCheckBox(QStringLiteral("Statistik beim Stopp anhängen"), &dialog);
+        statistics = new QCheckBox(
+            ui::shown_text(UI_TEXT("ohm7416", "Statistik beim Stopp anhängen")), &dialog);
         statistics->setObjectName(QStringLiteral("statisticsSwitch"));
         statistics->setChecked(statistics_at_stop == 1);
         form.mainLayout->insertWidget(form.mainLayout->indexOf(form.typeList) + 1, statistics);

@@ -6,6 +6,7 @@
 #include "files/atomic_file.h"
 #include "text/latin1.h"
 #include "text/text_field.h"
+#include "ui/translatable.h"
 #include "ui/ui.h"
 
 namespace exporting {
@@ -25,6 +26,7 @@ AsciiExp format_in_use() {
 }
 
 std::string shown_values_text(const ShownValues& values, const AsciiExp& format) {
+    // The column heads go into the file or the clipboard: German in either language.
     std::string table = row({"Nr.", values.time_heading, "Wert", "Einheit"}, format) + "\n";
     for (const ShownValues::Row& r : values.rows) {
         std::string time = values.time_is_number ? with_decimal_separator(r.time, format) : r.time;
@@ -38,8 +40,8 @@ std::string shown_values_text(const ShownValues& values, const AsciiExp& format)
 
 int save_shown_values(const ShownValues& values) {
     const AsciiExp format = format_in_use();
-    auto path = ui::select_file(
-        export_file_selection("Als CSV speichern", text::field_text(format.extension)));
+    auto path = ui::select_file(export_file_selection(UI_TEXT("ohm7416", "Als CSV speichern"),
+                                                      text::field_text(format.extension)));
     if (!path) return 0;
     std::string bytes = text::utf8_to_latin1(shown_values_text(values, format));
     return files::report_save(files::save_file(*path, bytes.data(), bytes.size()), *path);

@@ -17,6 +17,8 @@
 #include "ui/qt/chart_tools.h"
 #include "ui/qt/plot_widget.h"
 #include "ui/qt/record_controls.h"
+#include "ui/qt/translation.h"
+#include "ui/translatable.h"
 #include "ui_measure_panel.h"
 
 namespace measure {
@@ -53,14 +55,16 @@ void OperatorView::add_chart_tools() {
         },
         [this] { exporting::save_shown_values(shown_values()); });
 
-    auto* label = new QLabel(QStringLiteral("X-Achse"), tools_);
+    auto* label = new QLabel(ui::shown_text(UI_TEXT("ohm7416", "X-Achse")), tools_);
     x_axis_ = new QComboBox(tools_);
     x_axis_->setObjectName(QStringLiteral("xAxisCombo"));
-    x_axis_->addItems({QStringLiteral("Messwert-Nr."), QStringLiteral("Zeit seit Start")});
+    x_axis_->addItems({ui::shown_text(UI_TEXT("ohm7416", "Messwert-Nr.")),
+                       ui::shown_text(UI_TEXT("ohm7416", "Zeit seit Start"))});
     x_axis_->setAccessibleName(label->text());
     label->setBuddy(x_axis_);
     const QKeySequence keys(Qt::CTRL | Qt::Key_T);
-    x_axis_->setToolTip(ui::with_shortcut(QStringLiteral("Waagrechte Achse wählen"), keys));
+    x_axis_->setToolTip(
+        ui::with_shortcut(ui::shown_text(UI_TEXT("ohm7416", "Waagrechte Achse wählen")), keys));
     tools_->row().addWidget(label);
     tools_->row().addWidget(x_axis_);
     connect(x_axis_, &QComboBox::currentIndexChanged, this, [&plot](int index) {
@@ -84,12 +88,14 @@ void OperatorView::add_statistics() {
     statistics_->hide();
     form_.mainLayout->insertWidget(form_.mainLayout->indexOf(form_.graphGroup), statistics_);
 
-    statistics_switch_ = new QCheckBox(QStringLiteral("Statistik"), form_.graphGroup);
+    statistics_switch_ =
+        new QCheckBox(ui::shown_text(UI_TEXT("ohm7416", "Statistik")), form_.graphGroup);
     statistics_switch_->setObjectName(QStringLiteral("statisticsSwitch"));
     statistics_switch_->setAccessibleName(statistics_switch_->text());
     const QKeySequence keys(Qt::CTRL | Qt::Key_K);
     statistics_switch_->setShortcut(keys);
-    statistics_switch_->setToolTip(ui::with_shortcut(QStringLiteral("Statistik zeigen"), keys));
+    statistics_switch_->setToolTip(
+        ui::with_shortcut(ui::shown_text(UI_TEXT("ohm7416", "Statistik zeigen")), keys));
     // Beside the close button there is room, whatever the panel shows; the panel is no
     // wider than before until the group is shown.
     form_.closeLayout->insertWidget(0, statistics_switch_);
@@ -130,8 +136,8 @@ QStringList OperatorView::cursor_lines(std::size_t index) const {
     const double seconds = plot.seconds_at(index);
     const double age = ui::PlotWidget::steady_seconds() - (seconds + time_origin_);
     const QDateTime when = QDateTime::currentDateTime().addMSecs(static_cast<qint64>(-age * 1000));
-    return {QStringLiteral("Nr. %1").arg(plot.number_at(index)),
-            QStringLiteral("%1 (%2 s seit Start)")
+    return {ui::shown_text(UI_TEXT("ohm7416", "Nr. %1")).arg(plot.number_at(index)),
+            ui::shown_text(UI_TEXT("ohm7416", "%1 (%2 s seit Start)"))
                 .arg(when.toString(QStringLiteral("HH:mm:ss.zzz")),
                      QString::fromStdString(text::format_fixed(seconds, 3))),
             QStringLiteral("%1 %2").arg(
@@ -142,6 +148,7 @@ QStringList OperatorView::cursor_lines(std::size_t index) const {
 exporting::ShownValues OperatorView::shown_values() const {
     const ui::PlotWidget& plot = *form_.plot;
     exporting::ShownValues values;
+    // The table goes to the clipboard or into a file: German in either language.
     values.time_heading = "Zeit seit Start [s]";
     values.time_is_number = true;
     const std::string unit = plot.axis_name().toStdString();

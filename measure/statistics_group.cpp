@@ -15,6 +15,8 @@
 #include "text/text_field.h"
 #include "ui/qt/chart_tools.h"
 #include "ui/qt/histogram_widget.h"
+#include "ui/qt/translation.h"
+#include "ui/translatable.h"
 
 namespace measure {
 
@@ -36,41 +38,53 @@ QString limit_caption(const char (&text)[20]) {
     return QString::fromStdString(text::field_text_utf8(text, sizeof text));
 }
 
+// A marked German text as the operator reads it.
+QString shown(const char* german) {
+    return ui::shown_text(german);
+}
+
 }  // namespace
 
-StatisticsGroup::StatisticsGroup(QWidget* parent) : QGroupBox(QStringLiteral("Statistik"), parent) {
+StatisticsGroup::StatisticsGroup(QWidget* parent)
+    : QGroupBox(shown(UI_TEXT("ohm7416", "Statistik")), parent) {
     setObjectName(QStringLiteral("statisticsGroup"));
     setAccessibleName(title());
     auto* grid = new QGridLayout(this);
     const char* const names[FIGURES] = {"statCount",   "statMean",  "statDeviation", "statMinimum",
                                         "statMaximum", "statRange", "statCp",        "statCpk"};
-    const QString captions[FIGURES] = {
-        QStringLiteral("Anzahl"),  QStringLiteral("Mittelwert"), QStringLiteral("Std.Abweichung"),
-        QStringLiteral("Minimum"), QStringLiteral("Maximum"),    QStringLiteral("Spannweite"),
-        QStringLiteral("Cp"),      QStringLiteral("Cpk")};
+    const QString captions[FIGURES] = {shown(UI_TEXT("ohm7416", "Anzahl")),
+                                       shown(UI_TEXT("ohm7416", "Mittelwert")),
+                                       shown(UI_TEXT("ohm7416", "Std.Abweichung")),
+                                       shown(UI_TEXT("ohm7416", "Minimum")),
+                                       shown(UI_TEXT("ohm7416", "Maximum")),
+                                       shown(UI_TEXT("ohm7416", "Spannweite")),
+                                       QStringLiteral("Cp"),
+                                       QStringLiteral("Cpk")};
     for (int f = 0; f < FIGURES; ++f) figures_[f] = add_figure(0, f, captions[f], names[f]);
     const char* const class_names[5] = {"statClass1", "statClass2", "statClass3", "statClass4",
                                         "statClass5"};
     const QString class_texts[5] = {QStringLiteral("<<"), QStringLiteral("<"),
-                                    QStringLiteral("Gut"), QStringLiteral(">"),
+                                    shown(UI_TEXT("ohm7416", "Gut")), QStringLiteral(">"),
                                     QStringLiteral(">>")};
     for (int c = 0; c < 5; ++c) {
         classes_[c] = add_figure(2, c, class_texts[c], class_names[c]);
         class_captions_[c] = static_cast<QLabel*>(grid->itemAtPosition(2, c)->widget());
     }
-    overloads_ = add_figure(2, 5, QStringLiteral("Übersteuert"), "statOverloads");
-    references_ = add_figure(2, 6, QStringLiteral("Ref.Mess."), "statReferences");
-    errors_ = add_figure(2, 7, QStringLiteral("Fehler"), "statErrors");
+    overloads_ = add_figure(2, 5, shown(UI_TEXT("ohm7416", "Übersteuert")), "statOverloads");
+    references_ = add_figure(2, 6, shown(UI_TEXT("ohm7416", "Ref.Mess.")), "statReferences");
+    errors_ = add_figure(2, 7, shown(UI_TEXT("ohm7416", "Fehler")), "statErrors");
 
     window_ = new HistogramWindow(this);
-    auto* histogram = new QPushButton(QStringLiteral("Histogramm"), this);
+    auto* histogram = new QPushButton(shown(UI_TEXT("ohm7416", "Histogramm")), this);
     histogram->setObjectName(QStringLiteral("histogramButton"));
-    auto* reset = new QPushButton(QStringLiteral("Statistik zurücksetzen"), this);
+    auto* reset = new QPushButton(shown(UI_TEXT("ohm7416", "Statistik zurücksetzen")), this);
     reset->setObjectName(QStringLiteral("statisticsResetButton"));
     const QKeySequence histogram_keys(Qt::CTRL | Qt::Key_H), reset_keys(Qt::CTRL | Qt::Key_R);
     for (auto [button, keys, purpose] :
-         {std::tuple{histogram, histogram_keys, QStringLiteral("Histogramm der Werte zeigen")},
-          std::tuple{reset, reset_keys, QStringLiteral("Die Statistik beginnt von vorn")}}) {
+         {std::tuple{histogram, histogram_keys,
+                     shown(UI_TEXT("ohm7416", "Histogramm der Werte zeigen"))},
+          std::tuple{reset, reset_keys,
+                     shown(UI_TEXT("ohm7416", "Die Statistik beginnt von vorn"))}}) {
         button->setAccessibleName(button->text());
         button->setShortcut(keys);
         button->setToolTip(ui::with_shortcut(purpose, keys));
@@ -151,13 +165,13 @@ void StatisticsGroup::show_figures() {
 
 HistogramWindow::HistogramWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("histogramWindow"));
-    setWindowTitle(QStringLiteral("Histogramm"));
+    setWindowTitle(shown(UI_TEXT("ohm7416", "Histogramm")));
     auto* layout = new QVBoxLayout(this);
     histogram_ = new ui::HistogramWidget(this);
     histogram_->setObjectName(QStringLiteral("histogram"));
-    histogram_->setAccessibleName(QStringLiteral("Histogramm"));
+    histogram_->setAccessibleName(windowTitle());
     layout->addWidget(histogram_);
-    auto* close = new QPushButton(QStringLiteral("Schließen"), this);
+    auto* close = new QPushButton(shown(UI_TEXT("ohm7416", "Schließen")), this);
     close->setObjectName(QStringLiteral("closeButton"));
     close->setAccessibleName(close->text());
     layout->addWidget(close, 0, Qt::AlignRight);
@@ -181,7 +195,7 @@ void HistogramWindow::refresh() {
         }
     }
     if (auto mean = s.values().mean())
-        lines.push_back({*mean, Qt::magenta, QStringLiteral("Mittelwert")});
+        lines.push_back({*mean, Qt::magenta, shown(UI_TEXT("ohm7416", "Mittelwert"))});
     histogram_->show_histogram(s.histogram(), s.values().deviation(),
                                stats::unit_for(s.values().mean().value_or(0.0)), lines);
 }

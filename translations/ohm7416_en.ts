@@ -476,14 +476,6 @@
         <translation>Loa&amp;d backup file ...</translation>
     </message>
     <message>
-        <source>&amp;Druckereinrichtung (PC) ...</source>
-        <translation>&amp;Printer setup (PC) ...</translation>
-    </message>
-    <message>
-        <source>Benutzer-&amp;Exportformat ...</source>
-        <translation>User &amp;export format ...</translation>
-    </message>
-    <message>
         <source>B&amp;eenden</source>
         <translation>&amp;Quit</translation>
     </message>
@@ -543,6 +535,18 @@
         <source>&amp;Geräteinformation</source>
         <translation>&amp;Instrument information</translation>
     </message>
+    <message>
+        <source>D&amp;ruckereinrichtung (PC) ...</source>
+        <translation>&amp;Printer setup (PC) ...</translation>
+    </message>
+    <message>
+        <source>Benutzer-E&amp;xportformat ...</source>
+        <translation>User &amp;export format ...</translation>
+    </message>
+    <message>
+        <source>Messung &amp;Start / Stop</source>
+        <translation>Measurement &amp;Start / Stop</translation>
+    </message>
 </context>
 <context>
     <name>MeasurePanel</name>
@@ -565,10 +569,6 @@
     <message>
         <source>Messung &amp;Start / Stop</source>
         <translation>Measurement &amp;Start / Stop</translation>
-    </message>
-    <message>
-        <source>&amp;Demo-Zyklus</source>
-        <translation>&amp;Demo cycle</translation>
     </message>
     <message>
         <source>Messung</source>
@@ -707,10 +707,6 @@
         <translation>Difference</translation>
     </message>
     <message>
-        <source>Hüllkurve &amp;löschen</source>
-        <translation>C&amp;lear envelope</translation>
-    </message>
-    <message>
         <source>Datalogger</source>
         <translation>Datalogger</translation>
     </message>
@@ -771,10 +767,6 @@
         <translation>Instrument &amp;printer</translation>
     </message>
     <message>
-        <source>Geräte&amp;speicher aktivieren</source>
-        <translation>Recall instrument &amp;memory</translation>
-    </message>
-    <message>
         <source>Grafik</source>
         <translation>Graph</translation>
     </message>
@@ -813,6 +805,18 @@
     <message>
         <source>S&amp;chließen</source>
         <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Demo-&amp;Zyklus</source>
+        <translation>&amp;Demo cycle</translation>
+    </message>
+    <message>
+        <source>Hüllkurve lösch&amp;en</source>
+        <translation>C&amp;lear envelope</translation>
+    </message>
+    <message>
+        <source>Gerätespeicher akt&amp;ivieren</source>
+        <translation>Recall instrument &amp;memory</translation>
     </message>
 </context>
 <context>
@@ -2915,6 +2919,182 @@ No changes were made.</translation>
     <message>
         <source>Messung</source>
         <translation>Measuring</translation>
+    </message>
+    <message>
+        <source>Nr. %1</source>
+        <translation>No. %1</translation>
+    </message>
+    <message>
+        <source>Spannweite</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Gerät</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Differenz</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>%1 Programm</source>
+        <translation>%1, program</translation>
+    </message>
+    <message>
+        <source>%1 Gerät</source>
+        <translation>%1, instrument</translation>
+    </message>
+    <message>
+        <source>%1 Differenz</source>
+        <translation>%1, difference</translation>
+    </message>
+    <message>
+        <source>Anzahl</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Histogramm</source>
+        <translation>Histogram</translation>
+    </message>
+    <message>
+        <source>Statistik und Histogramm</source>
+        <translation>Statistics and histogram</translation>
+    </message>
+    <message>
+        <source>Statistik und Histogramm zeigen</source>
+        <translation>Show statistics and histogram</translation>
+    </message>
+    <message>
+        <source>Statistik beim Stopp anhängen</source>
+        <translation>Append statistics at stop</translation>
+    </message>
+    <message>
+        <source>Als CSV speichern</source>
+        <translation>Save as CSV</translation>
+    </message>
+    <message>
+        <source>an</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>Messung starten oder beenden (F5)</source>
+        <translation>Start or stop the measurement (F5)</translation>
+    </message>
+    <message>
+        <source>X-Achse</source>
+        <translation>X axis</translation>
+    </message>
+    <message>
+        <source>Messwert-Nr.</source>
+        <translation>Value no.</translation>
+    </message>
+    <message>
+        <source>Zeit seit Start</source>
+        <translation>Time since start</translation>
+    </message>
+    <message>
+        <source>Waagrechte Achse wählen</source>
+        <translation>Choose the horizontal axis</translation>
+    </message>
+    <message>
+        <source>Statistik zeigen</source>
+        <translation>Show statistics</translation>
+    </message>
+    <message>
+        <source>%1 (%2 s seit Start)</source>
+        <translation>%1 (%2 s since start)</translation>
+    </message>
+    <message>
+        <source>Gut</source>
+        <translation>Good</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Errors</translation>
+    </message>
+    <message>
+        <source>Statistik zurücksetzen</source>
+        <translation>Reset statistics</translation>
+    </message>
+    <message>
+        <source>Histogramm der Werte zeigen</source>
+        <translation>Show the histogram of the values</translation>
+    </message>
+    <message>
+        <source>Die Statistik beginnt von vorn</source>
+        <translation>Start the statistics over</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Anpassen</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Wertachse an die gezeigten Werte anpassen</source>
+        <translation>Fit the value axis to the values shown</translation>
+    </message>
+    <message>
+        <source>Vergrößern</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Vergrößern; auch Mausrad oder Rechteck mit der rechten Maustaste</source>
+        <translation>Zoom in; also the mouse wheel or a rectangle drawn with the right mouse button</translation>
+    </message>
+    <message>
+        <source>Verkleinern</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Verkleinern; auch Mausrad</source>
+        <translation>Zoom out; also the mouse wheel</translation>
+    </message>
+    <message>
+        <source>Zurücksetzen</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Zurück zu den Achsen der Grafik</source>
+        <translation>Back to the graph&apos;s own axes</translation>
+    </message>
+    <message>
+        <source>Daten kopieren</source>
+        <translation>Copy data</translation>
+    </message>
+    <message>
+        <source>Die gezeigten Werte in die Zwischenablage kopieren</source>
+        <translation>Copy the values shown to the clipboard</translation>
+    </message>
+    <message>
+        <source>Die gezeigten Werte in eine Datei speichern</source>
+        <translation>Save the values shown to a file</translation>
+    </message>
+    <message>
+        <source>Mausrad: zoomen (mit Strg nur waagrecht, mit Umschalt nur senkrecht); Ziehen: verschieben; rechte Maustaste oder Umschalt+Ziehen: Rechteck zoomen; Pfeiltasten: Cursor; Strg+Pfeiltasten: verschieben; + und -: zoomen; Esc: Cursor weg</source>
+        <translation>Mouse wheel: zoom (with Ctrl horizontally only, with Shift vertically only); drag: pan; right mouse button or Shift+drag: zoom into a rectangle; arrow keys: cursor; Ctrl+arrow keys: pan; + and -: zoom; Esc: remove the cursor</translation>
+    </message>
+    <message>
+        <source>Keine Werte</source>
+        <translation>No values</translation>
+    </message>
+    <message>
+        <source>%1 Werte, Klassenbreite %2 %3 (Regel von Scott)</source>
+        <translation>%1 values, bin width %2 %3 (Scott&apos;s rule)</translation>
+    </message>
+    <message>
+        <source>Anzahl über %1</source>
+        <translation>Count vs. %1</translation>
     </message>
 </context>
 </TS>

@@ -17,6 +17,7 @@
 #include "tests/measure/measure_fixture.h"
 #include "ui/qt/chart_tools.h"
 #include "ui/qt/histogram_widget.h"
+#include "ui/qt/language.h"
 #include "ui/qt/plot_widget.h"
 
 namespace measure_test {
@@ -39,6 +40,21 @@ class OperatorView : public PanelOnRs232 {
         return sum / count;
     }
     void click(const char* name) { panel->findChild<QPushButton*>(name)->click(); }
+    // Every text the closer look shows or names, widget by widget in the order made.
+    QStringList texts_shown() {
+        QList<QWidget*> widgets{&view().statistics_switch()};
+        for (QWidget* root : {static_cast<QWidget*>(&view().chart_tools()),
+                              static_cast<QWidget*>(&view().statistics())})
+            widgets << root << root->findChildren<QWidget*>();
+        QStringList texts{form().plot->whatsThis()};
+        for (QWidget* w : widgets) {
+            texts << w->windowTitle() << w->toolTip() << w->accessibleName()
+                  << w->property("text").toString() << w->property("title").toString();
+            if (auto* combo = qobject_cast<QComboBox*>(w))
+                for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
+        }
+        return texts;
+    }
 };
 
 TEST_F(OperatorView, TheStatisticsCountWhatTheCycleBringsSinceTheStartOrTheReset) {
@@ -139,6 +155,38 @@ TEST_F(OperatorView, TheChartsToolsFitResetAndCopyTheValuesShown) {
     plot.set_cursor(0);
     EXPECT_EQ(plot.cursor_lines()[0], "Nr. 0");
     EXPECT_TRUE(plot.cursor_lines()[2].endsWith(" mOhm"));
+}
+
+TEST_F(OperatorView, InEnglishEveryTextAndNameIsEnglishWhileTheCopiedValuesStayGerman) {
+    const QStringList german = texts_shown();
+    close();
+    ui::TranslationCatalogue english;
+    ASSERT_TRUE(english.load(ui::Language::English, ui::translations_directory()));
+    QCoreApplication::installTranslator(&english.translator());
+    open(Transport::Rs232);
+    const QStringList shown = texts_shown();
+    ASSERT_EQ(shown.size(), german.size());
+    const QStringList neutral{"", "-", "Cp", "Cpk", "Minimum", "Maximum", "<<", "<", ">", ">>"};
+    for (qsizetype i = 0; i < german.size(); ++i)
+        EXPECT_TRUE(neutral.contains(german[i]) || shown[i] != german[i])
+            << "left German: " << german[i].toStdString();
+    EXPECT_TRUE(shown.contains("Reset statistics"));
+
+    form().graphSwitch->click();
+    view().statistics_switch().click();
+    click_start();
+    measure(3);
+    click("histogramButton");
+    EXPECT_TRUE(view().statistics().histogram_window().histogram().caption().startsWith(
+        "3 values, bin width"));
+    form().plot->set_cursor(0);
+    EXPECT_EQ(form().plot->cursor_lines()[0], "No. 0");
+    EXPECT_TRUE(form().plot->cursor_lines()[1].endsWith(" s since start)"));
+    exporting::ascii_exp.decimal_separator = ',';
+    exporting::ascii_exp.column_separator = ';';
+    click("copyValuesButton");
+    EXPECT_EQ(QApplication::clipboard()->text().section('\n', 0, 0),
+              "Nr. ; Zeit seit Start [s] ; Wert ; Einheit ;");
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <QPushButton>
 
 #include "ui/qt/plot_widget.h"
+#include "ui/qt/translation.h"
+#include "ui/translatable.h"
 
 namespace ui {
 
@@ -16,24 +18,25 @@ ChartTools::ChartTools(PlotWidget& plot, QWidget* parent) : QWidget(parent), plo
     setObjectName(QStringLiteral("chartTools"));
     row_ = new QHBoxLayout(this);
     row_->setContentsMargins(0, 0, 0, 0);
-    auto* fit = add_button("fitButton", QStringLiteral("Anpassen"),
-                           QStringLiteral("Wertachse an die gezeigten Werte anpassen"),
+    auto* fit = add_button("fitButton", UI_TEXT("ohm7416", "Anpassen"),
+                           UI_TEXT("ohm7416", "Wertachse an die gezeigten Werte anpassen"),
                            QKeySequence(Qt::CTRL | Qt::Key_F));
-    auto* zoom_in = add_button("zoomInButton", QStringLiteral("Vergrößern"),
-                               QStringLiteral("Vergrößern; auch Mausrad oder Rechteck mit "
-                                              "der rechten Maustaste"),
+    auto* zoom_in = add_button("zoomInButton", UI_TEXT("ohm7416", "Vergrößern"),
+                               UI_TEXT("ohm7416",
+                                       "Vergrößern; auch Mausrad oder Rechteck mit "
+                                       "der rechten Maustaste"),
                                QKeySequence(QKeySequence::ZoomIn));
-    auto* zoom_out = add_button("zoomOutButton", QStringLiteral("Verkleinern"),
-                                QStringLiteral("Verkleinern; auch Mausrad"),
+    auto* zoom_out = add_button("zoomOutButton", UI_TEXT("ohm7416", "Verkleinern"),
+                                UI_TEXT("ohm7416", "Verkleinern; auch Mausrad"),
                                 QKeySequence(QKeySequence::ZoomOut));
-    auto* reset = add_button("resetViewButton", QStringLiteral("Zurücksetzen"),
-                             QStringLiteral("Zurück zu den Achsen der Grafik"),
+    auto* reset = add_button("resetViewButton", UI_TEXT("ohm7416", "Zurücksetzen"),
+                             UI_TEXT("ohm7416", "Zurück zu den Achsen der Grafik"),
                              QKeySequence(Qt::CTRL | Qt::Key_0));
-    copy_ = add_button("copyValuesButton", QStringLiteral("Daten kopieren"),
-                       QStringLiteral("Die gezeigten Werte in die Zwischenablage kopieren"),
+    copy_ = add_button("copyValuesButton", UI_TEXT("ohm7416", "Daten kopieren"),
+                       UI_TEXT("ohm7416", "Die gezeigten Werte in die Zwischenablage kopieren"),
                        QKeySequence(QKeySequence::Copy));
-    save_ = add_button("saveValuesButton", QStringLiteral("Als CSV speichern"),
-                       QStringLiteral("Die gezeigten Werte in eine Datei speichern"),
+    save_ = add_button("saveValuesButton", UI_TEXT("ohm7416", "Als CSV speichern"),
+                       UI_TEXT("ohm7416", "Die gezeigten Werte in eine Datei speichern"),
                        QKeySequence(QKeySequence::Save));
     copy_->hide();
     save_->hide();
@@ -53,20 +56,21 @@ ChartTools::ChartTools(PlotWidget& plot, QWidget* parent) : QWidget(parent), plo
     });
 
     // The chart tells, in its accessible description, how the mouse and keys move it.
-    plot.setWhatsThis(QStringLiteral(
-        "Mausrad: zoomen (mit Strg nur waagrecht, mit Umschalt nur senkrecht); Ziehen: "
-        "verschieben; rechte Maustaste oder Umschalt+Ziehen: Rechteck zoomen; Pfeiltasten: "
-        "Cursor; Strg+Pfeiltasten: verschieben; + und -: zoomen; Esc: Cursor weg"));
+    plot.setWhatsThis(shown_text(
+        UI_TEXT("ohm7416",
+                "Mausrad: zoomen (mit Strg nur waagrecht, mit Umschalt nur senkrecht); Ziehen: "
+                "verschieben; rechte Maustaste oder Umschalt+Ziehen: Rechteck zoomen; Pfeiltasten: "
+                "Cursor; Strg+Pfeiltasten: verschieben; + und -: zoomen; Esc: Cursor weg")));
     setHidden(plot.isHidden());
     plot.installEventFilter(this);
 }
 
-QPushButton* ChartTools::add_button(const char* name, const QString& caption,
-                                    const QString& purpose, const QKeySequence& keys) {
-    auto* button = new QPushButton(caption, this);
+QPushButton* ChartTools::add_button(const char* name, const char* caption, const char* purpose,
+                                    const QKeySequence& keys) {
+    auto* button = new QPushButton(shown_text(caption), this);
     button->setObjectName(QString::fromLatin1(name));
-    button->setAccessibleName(caption);
-    button->setToolTip(with_shortcut(purpose, keys));
+    button->setAccessibleName(button->text());
+    button->setToolTip(with_shortcut(shown_text(purpose), keys));
     button->setShortcut(keys);
     // Enter in a dialog stays with its default button.
     button->setAutoDefault(false);

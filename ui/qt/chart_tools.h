@@ -30,7 +30,8 @@ class ChartTools : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QPushButton* add_button(const char* name, const QString& caption, const QString& purpose,
+    // `caption` and `purpose` are marked German texts, shown in the language chosen.
+    QPushButton* add_button(const char* name, const char* caption, const char* purpose,
                             const QKeySequence& keys);
 
     PlotWidget& plot_;

@@ -6,6 +6,8 @@
 #include <limits>
 
 #include "ui/qt/axis_ticks.h"
+#include "ui/qt/translation.h"
+#include "ui/translatable.h"
 
 namespace ui {
 
@@ -31,11 +33,12 @@ void HistogramWidget::show_histogram(const stats::Histogram& histogram,
         lines_.push_back({line.x * unit.per_ohm, line.color, line.caption});
     unit_ = QString::fromUtf8(unit.name);
     const double width = histogram.shown_width(deviation) * unit.per_ohm;
-    caption_ = histogram.count() == 0
-                   ? QStringLiteral("Keine Werte")
-                   : QStringLiteral("%1 Werte, Klassenbreite %2 %3 (Regel von Scott)")
-                         .arg(histogram.count())
-                         .arg(QString::fromStdString(stats::number_text(width, 3)), unit_);
+    caption_ =
+        histogram.count() == 0
+            ? shown_text(UI_TEXT("ohm7416", "Keine Werte"))
+            : shown_text(UI_TEXT("ohm7416", "%1 Werte, Klassenbreite %2 %3 (Regel von Scott)"))
+                  .arg(histogram.count())
+                  .arg(QString::fromStdString(stats::number_text(width, 3)), unit_);
     update();
 }
 
@@ -83,7 +86,7 @@ void HistogramWidget::paintEvent(QPaintEvent*) {
     painter.setPen(text);
     painter.drawRect(area);
     painter.drawText(QRectF(0, 4, width(), 18), Qt::AlignHCenter | Qt::AlignVCenter,
-                     QStringLiteral("Anzahl über %1").arg(unit_));
+                     shown_text(UI_TEXT("ohm7416", "Anzahl über %1")).arg(unit_));
     // Two lines where the window is narrow.
     painter.drawText(QRectF(4, area.bottom() + 20, width() - 8, BOTTOM - 20),
                      Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, caption_);

@@ -7,6 +7,8 @@
 #include <cmath>
 
 #include "ui/qt/plot_widget.h"
+#include "ui/qt/translation.h"
+#include "ui/translatable.h"
 
 namespace ui {
 
@@ -140,7 +142,7 @@ QStringList PlotWidget::cursor_lines() const {
     auto at = cursor();
     if (!at) return {};
     if (cursor_text_) return cursor_text_(*at);
-    return {QStringLiteral("Nr. %1").arg(at->number),
+    return {shown_text(UI_TEXT("ohm7416", "Nr. %1")).arg(at->number),
             QStringLiteral("%1 %2").arg(QString::number(at->value, 'g', 7), axis_name_)};
 }
 
