@@ -70,7 +70,9 @@ def effect(program, instrument, do, look=lambda: None):
         d.focus_window(title)
         d.keys("Escape")
         d.wait_until(lambda: title not in program.windows(), 5)
-    lines = instrument.settle(quiet=0.3)
+    # A reaction's commands come with pauses of up to a tenth of a second between them;
+    # a loaded machine stretches those.
+    lines = instrument.settle(quiet=0.5)
     return lines, opened, look()
 
 
