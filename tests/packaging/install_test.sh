@@ -30,11 +30,13 @@ grep -q 'Unbekannte Option --farbe' err.txt || fail "ohm7416 --farbe: $(cat err.
 grep -q 'save-config DATEI' ctl-help.txt || fail "ohm7416ctl --help lists no commands"
 
 # The English translation is found beside the installed programs; German stays the default.
-"$bin/ohm7416" --language en --help | grep -q '^Usage: ohm7416 ' || fail "ohm7416 --language en --help"
-OHM7416_LANGUAGE=en "$bin/ohm7416ctl" --help | grep -q 'save-config FILE' ||
-  fail "OHM7416_LANGUAGE=en ohm7416ctl --help"
-OHM7416_LANGUAGE=en "$bin/zk7416-scpi" --help | grep -q '^Usage: zk7416-scpi' ||
-  fail "OHM7416_LANGUAGE=en zk7416-scpi --help"
+# (Each answer goes to a file first: "grep -q" in a pipe would end the writer with SIGPIPE.)
+"$bin/ohm7416" --language en --help >en-help.txt || fail "ohm7416 --language en --help exits $?"
+grep -q '^Usage: ohm7416 ' en-help.txt || fail "ohm7416 --language en --help"
+OHM7416_LANGUAGE=en "$bin/ohm7416ctl" --help >en-ctl-help.txt || fail "OHM7416_LANGUAGE=en ohm7416ctl --help exits $?"
+grep -q 'save-config FILE' en-ctl-help.txt || fail "OHM7416_LANGUAGE=en ohm7416ctl --help"
+OHM7416_LANGUAGE=en "$bin/zk7416-scpi" --help >en-scpi-help.txt || fail "OHM7416_LANGUAGE=en zk7416-scpi --help exits $?"
+grep -q '^Usage: zk7416-scpi' en-scpi-help.txt || fail "OHM7416_LANGUAGE=en zk7416-scpi --help"
 
 # The installed tools run the simulation from the installed libraries, and the per-user
 # project directory is seeded with the installed export formats.
@@ -45,7 +47,7 @@ done
 [ -f "$HOME/.local/share/ohm7416/format.for/export.exp" ] || fail "export formats not seeded"
 "$bin/ohm7416ctl" --simulate=gpib save-config "$work/linie.cfg" || fail "save-config"
 [ "$(stat -c %s "$work/linie.cfg")" -eq 3900 ] || fail "configuration file size"
-"$bin/zk7416-scpi" --simulate '*IDN?' | grep -q '^TARVOLUX,' || fail "zk7416-scpi"
+"$bin/zk7416-scpi" --simulate '*IDN?' | grep '^TARVOLUX,' >/dev/null || fail "zk7416-scpi"
 
 # The Python package finds the installed driver and simulator by itself, and the
 # installed gateway answers a client.
@@ -72,7 +74,7 @@ grep -q '^TARVOLUX,' idn.txt || fail "gateway answered: $(cat idn.txt)"
 # builds against the installation and talks to the installed GPIB simulation library.
 library=$(find "$prefix" -name 'libzk7416.so.1.*' -type f)
 [ -n "$library" ] || fail "libzk7416.so.1.* not installed"
-readelf -d "$library" | grep -q 'SONAME.*\[libzk7416\.so\.1\]' || fail "SONAME"
+readelf -d "$library" | grep 'SONAME.*\[libzk7416\.so\.1\]' >/dev/null || fail "SONAME"
 libdir=$(dirname "$library")
 [ -f "$prefix/include/zk7416.h" ] || fail "zk7416.h"
 export PKG_CONFIG_PATH="$libdir/pkgconfig"
@@ -94,7 +96,7 @@ done
 
 # Nothing installed points back into the build tree.
 for file in "$bin"/* "$libdir"/ohm7416/*.so "$library"; do
-  if readelf -d "$file" | grep -E 'RPATH|RUNPATH' | grep -qF "$build"; then
+  if readelf -d "$file" | grep -E 'RPATH|RUNPATH' | grep -F "$build" >/dev/null; then
     fail "$file refers to the build tree"
   fi
 done
