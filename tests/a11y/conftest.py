@@ -34,3 +34,14 @@ def session(screen, tmp_path_factory):
     yield program, instrument
     program.close()
     instrument.close()
+
+
+@pytest.fixture(scope="module")
+def panel(session):
+    """The measure panel, opened from the menu through the accessibility interface."""
+    program, instrument = session
+    desktop.act(desktop.find(program.app, "menu item", "Messpanel"), "Press")
+    window = program.window("Messpanel")
+    assert window, "the measure panel did not open"
+    instrument.settle()
+    return window

@@ -16,16 +16,6 @@ CONTROL_ROLES = {"check box", "push button", "combo box", "spin button", "text",
                  "tree table", "toggle button", "radio button"}
 
 
-@pytest.fixture(scope="module")
-def panel(session):
-    program, instrument = session
-    d.act(d.find(program.app, "menu item", "Messpanel"), "Press")
-    window = program.window("Messpanel")
-    assert window, "the measure panel did not open"
-    instrument.settle()
-    return window
-
-
 def test_start_and_stop_clicks_take_effect_with_no_input_after_them(session, panel):
     _, instrument = session
     d.point_at(d.find(panel, "check box", START))

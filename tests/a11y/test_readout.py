@@ -5,20 +5,15 @@ read brings exactly that range, so the values were taken), the read-out button."
 import time
 
 import desktop as d
-
-START = "Messung Start / Stop"
+from test_measure_panel import START
 
 
 def rows(table):
     return table.queryTable().nRows if table is not None else 0
 
 
-def test_a_screen_reader_logs_values_and_reads_a_range_of_them(session):
+def test_a_screen_reader_logs_values_and_reads_a_range_of_them(session, panel):
     program, instrument = session
-    d.act(d.find(program.app, "menu item", "Messpanel"), "Press")
-    panel = program.window("Messpanel")
-    assert panel, "the measure panel did not open"
-    instrument.settle()
     d.act(d.find(panel, "check box", "Datalogger"), "Toggle")
     instrument.settle(quiet=0.5)
     start = d.find(panel, "check box", START)
